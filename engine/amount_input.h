@@ -1,0 +1,27 @@
+// Cleaning of what the user types or pastes into the amount box, before it is written out.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace qev {
+
+// The amount box holds at most this many characters: 15 integer digits, four thousands
+// separators, the decimal point and two decimals.
+inline constexpr std::size_t kAmountBoxMaxLength = 22;
+
+// Digits, "," and "." only: no width or case folding, no signs, no spaces.
+bool IsAmountCharacter(char16_t c);
+
+struct CleanedAmount {
+    std::u16string text;
+    std::size_t caret = 0; // 0-based, between characters
+};
+
+// Keeps only amount characters, in the order typed, and puts "0" before a leading "." (so a
+// pasted ".5" stays half a unit rather than becoming 5). The caret keeps its place among the
+// characters that stay.
+CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret);
+
+} // namespace qev

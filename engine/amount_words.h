@@ -1,0 +1,46 @@
+// Writes a money amount typed in digits out in the English words used on cheques and invoices:
+// the two-line Result text ("输入： USD1,234.50" / "输出： SAY US DOLLARS ... ONLY").
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qev {
+
+// The currency the amount is written in: English name, code and subunit name, used as given
+// ("US Dollars", "USD", "cents").
+struct SelectedCurrency {
+    std::u16string name;
+    std::u16string code;
+    std::u16string subunit;
+};
+
+// A Result text, and whether the amount was written out in words. When `converted` is false the
+// second line carries an error message ("输出： 无法转换：...") instead of words.
+struct Conversion {
+    std::u16string text;
+    bool converted = false;
+};
+
+// The limits an amount must keep to be written out.
+inline constexpr std::size_t kMaxIntegerDigits = 15;
+inline constexpr std::size_t kMaxFractionDigits = 2;
+
+// The messages of a Result text that carries no words.
+inline constexpr std::u16string_view kTooManyPointsMessage = u"无法转换：小数点多于一个";
+inline constexpr std::u16string_view kIntegerTooLongMessage = u"无法转换：整数部分超过15位";
+inline constexpr std::u16string_view kFractionTooLongMessage = u"无法转换：小数部分超过两位";
+inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换：含有无效字符";
+
+// Words of one group of one to three decimal digits, lower case, each word part followed by one
+// space ("three hundred and forty "); empty when every digit is zero. Two digits read as tens and
+// units ("05" is five). Anything but a digit counts as zero.
+std::u16string ThreeDigitsToWords(std::u16string_view group);
+
+// The Result text for an amount made of "0123456789,.": commas are ignored, spaces at both ends
+// cut, at most 15 integer and 2 fraction digits that matter (leading integer and trailing
+// fraction zeros beyond them are dropped). An amount that cannot be written out exactly (a second
+// decimal point, too many digits, any other character) gives an error Result text instead.
+Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency);
+
+} // namespace qev

@@ -1,0 +1,31 @@
+// The three letter-case styles the result box can be recast in, by Unicode's case mapping.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace qev {
+
+enum class CaseStyle {
+    Upper, // "ABC": every letter in upper case
+    Title, // "Abc": spaces cut at both ends, then every word capitalised
+    Lower, // "abc": every letter in lower case
+};
+
+std::u16string ToUpperCase(std::u16string_view text);
+// Appends the text upper-cased to `out`, as ToUpperCase gives it.
+void AppendUpperCase(std::u16string& out, std::u16string_view text);
+std::u16string ToLowerCase(std::u16string_view text);
+
+// Spaces (U+0020 only) cut at both ends, every letter in lower case, then the first character and
+// every character right after a space in upper case. Line breaks and tabs are not word separators.
+std::u16string CapitalizeWords(std::u16string_view text);
+
+// The text with the one character at the 1-based position in upper case; a position outside the
+// text gives the text unchanged.
+std::u16string CapitalizeAt(std::u16string_view text, std::size_t position);
+
+std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style);
+
+} // namespace qev

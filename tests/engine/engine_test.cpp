@@ -1,0 +1,482 @@
+// The wording engine from outside: group words, whole Result texts, case styles and the cleaning
+// of the amount box, plus a round trip that reads the words back into digits.
+#include "engine/amount_input.h"
+#include "engine/amount_words.h"
+#include "engine/case_styles.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QTest>
+
+#include <map>
+
+using namespace qev;
+
+namespace {
+
+const SelectedCurrency kUsDollars{u"US Dollars", u"USD", u"cents"};
+
+std::u16string U16(const QString& text) {
+    return text.toStdU16String();
+}
+QString Q(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Reads a wording line's words back into the integer and cents they name, independently of the
+// engine's tables: "ONE THOUSAND TWO HUNDRED AND FORTY & FIVE CENTS" -> 1240 and 5.
+struct ReadBack {
+    bool ok = false;
+    quint64 integer = 0;
+    int cents = 0;
+};
+
+ReadBack ReadWords(const QString& words, const QString& subunit) {
+    static const std::map<QString, int> small = {
+        {"ONE", 1},      {"TWO", 2},        {"THREE", 3},     {"FOUR", 4},      {"FIVE", 5},
+        {"SIX", 6},      {"SEVEN", 7},      {"EIGHT", 8},     {"NINE", 9},      {"TEN", 10},
+        {"ELEVEN", 11},  {"TWELVE", 12},    {"THIRTEEN", 13}, {"FOURTEEN", 14}, {"FIFTEEN", 15},
+        {"SIXTEEN", 16}, {"SEVENTEEN", 17}, {"EIGHTEEN", 18}, {"NINETEEN", 19}, {"TWENTY", 20},
+        {"THIRTY", 30},  {"FORTY", 40},     {"FIFTY", 50},    {"SIXTY", 60},    {"SEVENTY", 70},
+        {"EIGHTY", 80},  {"NINETY", 90}};
+    static const std::map<QString, quint64> scales = {{"THOUSAND", 1000ULL},
+                                                      {"MILLION", 1000000ULL},
+                                                      {"BILLION", 1000000000ULL},
+                                                      {"TRILLION", 1000000000000ULL}};
+    ReadBack result;
+    QString integerWords = words;
+    QString centsWords;
+    const auto amp = words.indexOf("& ");
+    if (amp >= 0) {
+        integerWords = words.left(amp);
+        centsWords = words.mid(amp + 2);
+        if (!centsWords.endsWith(" " + subunit)) {
+            return result;
+        }
+        centsWords.chop(subunit.size() + 1);
+    }
+    quint64 group = 0;
+    quint64 lastScale = ~0ULL;
+    bool afterHundred = false;
+    for (const QString& word : integerWords.split(' ', Qt::SkipEmptyParts)) {
+        if (word == "HUNDRED") {
+            if (group == 0 || group > 9) {
+                return result;
+            }
+            group *= 100;
+            afterHundred = true;
+        } else if (word == "AND") {
+            if (!afterHundred) {
+                return result;
+            }
+        } else if (scales.count(word)) {
+            const quint64 scale = scales.at(word);
+            if (group == 0 || scale >= lastScale) {
+                return result;
+            }
+            result.integer += group * scale;
+            lastScale = scale;
+            group = 0;
+            afterHundred = false;
+        } else if (small.count(word)) {
+            group += small.at(word);
+        } else {
+            return result;
+        }
+    }
+    result.integer += group;
+    for (const QString& word : centsWords.split(' ', Qt::SkipEmptyParts)) {
+        if (!small.count(word)) {
+            return result;
+        }
+        result.cents += small.at(word);
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace
+
+class EngineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void threeDigitsToWords_data() {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("000 is empty") << "000"
+                                      << "";
+        QTest::newRow("0 is empty") << "0"
+                                    << "";
+        QTest::newRow("00 is empty") << "00"
+                                     << "";
+        QTest::newRow("single digit") << "5"
+                                      << "five ";
+        QTest::newRow("two digits read as tens and units") << "05"
+                                                           << "five ";
+        QTest::newRow("leading zeros") << "007"
+                                       << "seven ";
+        QTest::newRow("ten") << "10"
+                             << "ten ";
+        QTest::newRow("teen") << "12"
+                              << "twelve ";
+        QTest::newRow("teen after zero hundreds") << "015"
+                                                  << "fifteen ";
+        QTest::newRow("tens and units without hyphen") << "21"
+                                                       << "twenty one ";
+        QTest::newRow("forty is spelt forty") << "40"
+                                              << "forty ";
+        QTest::newRow("round tens") << "070"
+                                    << "seventy ";
+        QTest::newRow("round hundred has no and") << "100"
+                                                  << "one hundred ";
+        QTest::newRow("hundred and one") << "101"
+                                         << "one hundred and one ";
+        QTest::newRow("hundred and ten") << "110"
+                                         << "one hundred and ten ";
+        QTest::newRow("two hundred") << "200"
+                                     << "two hundred ";
+        QTest::newRow("hundred and teen") << "219"
+                                          << "two hundred and nineteen ";
+        QTest::newRow("hundred and forty") << "340"
+                                           << "three hundred and forty ";
+        QTest::newRow("hundred and eleven") << "811"
+                                            << "eight hundred and eleven ";
+        QTest::newRow("largest group") << "999"
+                                       << "nine hundred and ninety nine ";
+        QTest::newRow("forty four") << "44"
+                                    << "forty four ";
+    }
+    void threeDigitsToWords() {
+        QFETCH(QString, group);
+        QFETCH(QString, words);
+        QCOMPARE(Q(ThreeDigitsToWords(U16(group))), words);
+    }
+
+    void amountToWords_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("echo");
+        QTest::addColumn<QString>("wording");
+        QTest::addColumn<bool>("converted");
+        const auto row = [](const char* name, const char* amount, const char* echo,
+                            const char* wording, bool converted = true) {
+            QTest::newRow(name) << QString::fromUtf8(amount) << QString::fromUtf8(echo)
+                                << QString::fromUtf8(wording) << converted;
+        };
+        row("zero", "0", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
+        row("one digit", "5", "输入： USD5.00", "输出： SAY US DOLLARS FIVE ONLY");
+        row("teen", "12", "输入： USD12.00", "输出： SAY US DOLLARS TWELVE ONLY");
+        row("hundred", "100", "输入： USD100.00", "输出： SAY US DOLLARS ONE HUNDRED ONLY");
+        row("thousand", "1000", "输入： USD1,000.00", "输出： SAY US DOLLARS ONE THOUSAND ONLY");
+        row("no and between groups", "1001", "输入： USD1,001.00",
+            "输出： SAY US DOLLARS ONE THOUSAND ONE ONLY");
+        row("hundreds of thousands", "101000", "输入： USD101,000.00",
+            "输出： SAY US DOLLARS ONE HUNDRED AND ONE THOUSAND ONLY");
+        row("typed commas", "1,000,000", "输入： USD1,000,000.00",
+            "输出： SAY US DOLLARS ONE MILLION ONLY");
+        row("zero group skipped", "2000001", "输入： USD2,000,001.00",
+            "输出： SAY US DOLLARS TWO MILLION ONE ONLY");
+        row("trillion", "1000000000000", "输入： USD1,000,000,000,000.00",
+            "输出： SAY US DOLLARS ONE TRILLION ONLY");
+        row("worked example", "1234567.89", "输入： USD1,234,567.89",
+            "输出： SAY US DOLLARS ONE MILLION TWO HUNDRED AND THIRTY FOUR THOUSAND FIVE "
+            "HUNDRED AND SIXTY SEVEN & EIGHTY NINE CENTS ONLY");
+        row("largest amount", "999999999999999.99", "输入： USD999,999,999,999,999.99",
+            "输出： SAY US DOLLARS NINE HUNDRED AND NINETY NINE TRILLION NINE HUNDRED AND "
+            "NINETY NINE BILLION NINE HUNDRED AND NINETY NINE MILLION NINE HUNDRED AND NINETY "
+            "NINE THOUSAND NINE HUNDRED AND NINETY NINE & NINETY NINE CENTS ONLY");
+        row("forty in a group", "340", "输入： USD340.00",
+            "输出： SAY US DOLLARS THREE HUNDRED AND FORTY ONLY");
+        row("forty cents", "1.40", "输入： USD1.40",
+            "输出： SAY US DOLLARS ONE & FORTY CENTS ONLY");
+        row("one fraction digit is tenths", "0.5", "输入： USD0.50",
+            "输出： SAY US DOLLARS & FIFTY CENTS ONLY");
+        row("cents only", "0.05", "输入： USD0.05", "输出： SAY US DOLLARS & FIVE CENTS ONLY");
+        row("zero fraction", "0.00", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
+        row("subunit used whatever the number", "10.01", "输入： USD10.01",
+            "输出： SAY US DOLLARS TEN & ONE CENTS ONLY");
+        row("ten cents", "15.10", "输入： USD15.10",
+            "输出： SAY US DOLLARS FIFTEEN & TEN CENTS ONLY");
+        row("zero cents dropped", "100.00", "输入： USD100.00",
+            "输出： SAY US DOLLARS ONE HUNDRED ONLY");
+        row("one zero decimal", "1.0", "输入： USD1.00", "输出： SAY US DOLLARS ONE ONLY");
+        row("trailing point", "1.", "输入： USD1.00", "输出： SAY US DOLLARS ONE ONLY");
+        row("commas anywhere", "1,0,0", "输入： USD100.00",
+            "输出： SAY US DOLLARS ONE HUNDRED ONLY");
+        row("leading zero kept in echo", "0123", "输入： USD0,123.00",
+            "输出： SAY US DOLLARS ONE HUNDRED AND TWENTY THREE ONLY");
+        row("all zeros", "0000", "输入： USD0,000.00", "输出： SAY US DOLLARS ONLY");
+        row("spaces at both ends cut", "  42  ", "输入： USD42.00",
+            "输出： SAY US DOLLARS FORTY TWO ONLY");
+
+        // Digits beyond the limits are dropped only when they are zeros.
+        row("leading zeros beyond fifteen", "0000000000000001", "输入： USD000,000,000,000,001.00",
+            "输出： SAY US DOLLARS ONE ONLY");
+        row("trailing zeros beyond two decimals", "12.340", "输入： USD12.34",
+            "输出： SAY US DOLLARS TWELVE & THIRTY FOUR CENTS ONLY");
+        row("empty integer before fraction", ".5", "输入： USD0.50",
+            "输出： SAY US DOLLARS & FIFTY CENTS ONLY");
+        row("lone point", ".", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
+        row("lone comma", ",", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
+
+        // Amounts that cannot be written out exactly give no words at all.
+        row("two points in a row", "1..5", "输入： USD1..5", "输出： 无法转换：小数点多于一个",
+            false);
+        row("three dotted parts", "1.5.3", "输入： USD1.5.3", "输出： 无法转换：小数点多于一个",
+            false);
+        row("point inside fraction", "1.23.4", "输入： USD1.23.4",
+            "输出： 无法转换：小数点多于一个", false);
+        row("points checked before digit counts", "1234567890123456..",
+            "输入： USD1234567890123456..", "输出： 无法转换：小数点多于一个", false);
+        row("sixteen integer digits", "1234567890123456", "输入： USD1234567890123456",
+            "输出： 无法转换：整数部分超过15位", false);
+        row("error echo drops commas", "1,234,567,890,123,456", "输入： USD1234567890123456",
+            "输出： 无法转换：整数部分超过15位", false);
+        row("integer checked before fraction", "1234567890123456.789",
+            "输入： USD1234567890123456.789", "输出： 无法转换：整数部分超过15位", false);
+        row("three decimals", "12.345", "输入： USD12.345", "输出： 无法转换：小数部分超过两位",
+            false);
+        row("nonzero beyond trailing zeros", "1.0001", "输入： USD1.0001",
+            "输出： 无法转换：小数部分超过两位", false);
+        row("letter", "12a", "输入： USD12A", "输出： 无法转换：含有无效字符", false);
+        row("line break shown as replacement", "1\n2",
+            "输入： USD1\xef\xbf\xbd"
+            "2",
+            "输出： 无法转换：含有无效字符", false);
+        row("inner space", "1 000", "输入： USD1 000", "输出： 无法转换：含有无效字符", false);
+    }
+    void amountToWords() {
+        QFETCH(QString, amount);
+        QFETCH(QString, echo);
+        QFETCH(QString, wording);
+        QFETCH(bool, converted);
+        const Conversion result = AmountToWords(U16(amount), kUsDollars);
+        QCOMPARE(Q(result.text), echo + "\r\n" + wording);
+        QCOMPARE(result.converted, converted);
+    }
+
+    void amountToWordsUsesTheCurrencyAsGiven() {
+        const SelectedCurrency pounds{u"Great Britain Pounds", u"GBP", u"new pence"};
+        QCOMPARE(Q(AmountToWords(u"2.5", pounds).text),
+                 QString("输入： GBP2.50\r\n输出： SAY GREAT BRITAIN POUNDS TWO & FIFTY NEW PENCE "
+                         "ONLY"));
+        // Letters are upper-cased by Unicode's rules, not just ASCII.
+        const SelectedCurrency accented{u"Złoty", u"pln", u"groszy"};
+        QCOMPARE(Q(AmountToWords(u"1.01", accented).text),
+                 QString("输入： PLN1.01\r\n输出： SAY ZŁOTY ONE & ONE GROSZY ONLY"));
+    }
+
+    void amountToWordsTakesAnyLength() {
+        // Far beyond any 16-bit count: zeros lose nothing, anything else is refused.
+        const std::u16string zeros(70000, u'0');
+        const Conversion padded = AmountToWords(zeros + u"7.25", kUsDollars);
+        QVERIFY(padded.converted);
+        QCOMPARE(Q(padded.text), QString("输入： USD000,000,000,000,007.25\r\n"
+                                         "输出： SAY US DOLLARS SEVEN & TWENTY FIVE CENTS ONLY"));
+        const Conversion tail = AmountToWords(u"3." + zeros, kUsDollars);
+        QVERIFY(tail.converted);
+        QCOMPARE(Q(tail.text), QString("输入： USD3.00\r\n输出： SAY US DOLLARS THREE ONLY"));
+        const Conversion huge = AmountToWords(u"9" + zeros, kUsDollars);
+        QVERIFY(!huge.converted);
+        QVERIFY(Q(huge.text).endsWith("\r\n输出： 无法转换：整数部分超过15位"));
+        QCOMPARE(huge.text.size(),
+                 zeros.size() + 1 +
+                     QString("输入： USD\r\n输出： 无法转换：整数部分超过15位").size());
+    }
+
+    // Random amounts of 1 to 15 integer digits and 0 to 2 decimals, with commas strewn about:
+    // the words read back to the same number, and the echo regroups the same digits.
+    void roundTrip() {
+        QRandomGenerator random(20261206);
+        for (int n = 0; n < 20000; ++n) {
+            const int integerDigits = random.bounded(1, 16);
+            const int fractionDigits = random.bounded(0, 3);
+            QString integer;
+            for (int i = 0; i < integerDigits; ++i) {
+                integer += QChar('0' + random.bounded(10));
+            }
+            QString fraction;
+            for (int i = 0; i < fractionDigits; ++i) {
+                fraction += QChar('0' + random.bounded(10));
+            }
+            QString amount = integer;
+            for (int commas = random.bounded(4); commas > 0; --commas) {
+                amount.insert(random.bounded(amount.size() + 1), ',');
+            }
+            if (fractionDigits > 0 || random.bounded(2) == 0) {
+                amount += '.' + fraction;
+            }
+
+            const Conversion result = AmountToWords(U16(amount), kUsDollars);
+            QVERIFY2(result.converted, qPrintable(amount));
+            const QStringList lines = Q(result.text).split("\r\n");
+            QCOMPARE(lines.size(), 2);
+
+            const QString expectedCents = (fraction + "00").left(2);
+            QString grouped;
+            for (qsizetype i = 0; i < integer.size(); ++i) {
+                if (i > 0 && (integer.size() - i) % 3 == 0) {
+                    grouped += ',';
+                }
+                grouped += integer[i];
+            }
+            QCOMPARE(lines[0], "输入： USD" + grouped + "." + expectedCents);
+
+            const QString prefix = "输出： SAY US DOLLARS ";
+            QVERIFY2(lines[1].startsWith(prefix) && lines[1].endsWith("ONLY"),
+                     qPrintable(lines[1]));
+            QVERIFY2(!lines[1].contains("  "), qPrintable(lines[1]));
+            const QString words = lines[1].mid(prefix.size()).chopped(4);
+            const ReadBack back = ReadWords(words.trimmed(), "CENTS");
+            QVERIFY2(back.ok, qPrintable(amount + " -> " + words));
+            QCOMPARE(back.integer, integer.toULongLong());
+            QCOMPARE(back.cents, expectedCents.toInt());
+        }
+    }
+
+    void caseStyles_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("upper");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("lower");
+        QTest::newRow("result text")
+            << "输入： USD100.00\r\n输出： SAY US DOLLARS ONE HUNDRED ONLY"
+            << "输入： USD100.00\r\n输出： SAY US DOLLARS ONE HUNDRED ONLY"
+            << "输入： Usd100.00\r\n输出： Say Us Dollars One Hundred Only"
+            << "输入： usd100.00\r\n输出： say us dollars one hundred only";
+        QTest::newRow("ampersand is a word") << "& FIFTY CENTS ONLY"
+                                             << "& FIFTY CENTS ONLY"
+                                             << "& Fifty Cents Only"
+                                             << "& fifty cents only";
+        QTest::newRow("spaces at the ends") << "  one two  "
+                                            << "  ONE TWO  "
+                                            << "One Two"
+                                            << "  one two  ";
+        QTest::newRow("two spaces in a row") << "ONE  TWO"
+                                             << "ONE  TWO"
+                                             << "One  Two"
+                                             << "one  two";
+        QTest::newRow("word after a line break stays lower") << "ONE\r\nTWO THREE"
+                                                             << "ONE\r\nTWO THREE"
+                                                             << "One\r\ntwo Three"
+                                                             << "one\r\ntwo three";
+        QTest::newRow("space before a line break") << "ONE \r\nTWO"
+                                                   << "ONE \r\nTWO"
+                                                   << "One \r\ntwo"
+                                                   << "one \r\ntwo";
+        QTest::newRow("tab is no separator") << "one\ttwo"
+                                             << "ONE\tTWO"
+                                             << "One\ttwo"
+                                             << "one\ttwo";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << ""
+                               << "";
+        QTest::newRow("only spaces") << "   "
+                                     << "   "
+                                     << ""
+                                     << "   ";
+        QTest::newRow("beyond ASCII") << "élan ÅSA"
+                                      << "ÉLAN ÅSA"
+                                      << "Élan Åsa"
+                                      << "élan åsa";
+        QTest::newRow("sharp s keeps its length in capitals") << "ß straße"
+                                                              << "SS STRASSE"
+                                                              << "ß Straße"
+                                                              << "ß straße";
+        QTest::newRow("supplementary letters")
+            << QString::fromUtf8("\xf0\x90\x90\xa8\xf0\x90\x90\xa8 x")
+            << QString::fromUtf8("\xf0\x90\x90\x80\xf0\x90\x90\x80 X")
+            << QString::fromUtf8("\xf0\x90\x90\x80\xf0\x90\x90\xa8 X")
+            << QString::fromUtf8("\xf0\x90\x90\xa8\xf0\x90\x90\xa8 x");
+        QTest::newRow("dotted capital I in the root locale") << "istanbul"
+                                                             << "ISTANBUL"
+                                                             << "Istanbul"
+                                                             << "istanbul";
+    }
+    void caseStyles() {
+        QFETCH(QString, text);
+        QFETCH(QString, upper);
+        QFETCH(QString, title);
+        QFETCH(QString, lower);
+        const std::u16string input = U16(text);
+        QCOMPARE(Q(ApplyCaseStyle(input, CaseStyle::Upper)), upper);
+        QCOMPARE(Q(ApplyCaseStyle(input, CaseStyle::Title)), title);
+        QCOMPARE(Q(ApplyCaseStyle(input, CaseStyle::Lower)), lower);
+        // A style applied twice is the style applied once.
+        for (const CaseStyle style : {CaseStyle::Upper, CaseStyle::Title, CaseStyle::Lower}) {
+            const std::u16string once = ApplyCaseStyle(input, style);
+            QCOMPARE(Q(ApplyCaseStyle(once, style)), Q(once));
+        }
+    }
+
+    void caseStylesOnLongText() {
+        // Megabytes work, and the word capitals stay linear in the text's length.
+        std::u16string text;
+        while (text.size() < 2'000'000) {
+            text += u"say us dollars one hundred \r\n";
+        }
+        text += u"only ";
+        const std::u16string title = CapitalizeWords(text);
+        QCOMPARE(title.size(), text.size() - 1); // the trailing space is cut
+        QCOMPARE(Q(title.substr(0, 29)), QString("Say Us Dollars One Hundred \r\n"));
+        QCOMPARE(Q(title.substr(29, 29)), QString("say Us Dollars One Hundred \r\n"));
+        QCOMPARE(ToUpperCase(text).size(), text.size());
+    }
+
+    void capitalizeAt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("first") << "abc" << 1 << "Abc";
+        QTest::newRow("middle") << "abc" << 2 << "aBc";
+        QTest::newRow("last") << "abc" << 3 << "abC";
+        QTest::newRow("past the end") << "abc" << 4 << "abc";
+        QTest::newRow("zero") << "abc" << 0 << "abc";
+        QTest::newRow("empty text") << "" << 1 << "";
+        QTest::newRow("no case") << "1 b" << 2 << "1 b";
+        QTest::newRow("only the one character") << "aaa" << 2 << "aAa";
+    }
+    void capitalizeAt() {
+        QFETCH(QString, text);
+        QFETCH(int, position);
+        QFETCH(QString, result);
+        QCOMPARE(Q(CapitalizeAt(U16(text), static_cast<std::size_t>(position))), result);
+    }
+
+    void cleanAmountInput_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("cleaned");
+        QTest::addColumn<int>("cleanedCaret");
+        QTest::newRow("clean text untouched") << "1,234.5" << 7 << "1,234.5" << 7;
+        QTest::newRow("letter typed at the end") << "12a" << 3 << "12" << 2;
+        QTest::newRow("letter typed in the middle") << "1a2" << 2 << "12" << 1;
+        QTest::newRow("every occurrence goes") << "a1a2a" << 5 << "12" << 2;
+        QTest::newRow("spaces") << "1 000 000" << 9 << "1000000" << 7;
+        QTest::newRow("signs") << "-12+" << 4 << "12" << 2;
+        QTest::newRow("full-width digits") << "１２３" << 3 << "" << 0;
+        QTest::newRow("chinese") << "一百元" << 3 << "" << 0;
+        QTest::newRow("control characters") << "1\t2\n3\r" << 6 << "123" << 3;
+        QTest::newRow("leading point gets a zero") << ".5" << 2 << "0.5" << 3;
+        QTest::newRow("lone point") << "." << 1 << "0." << 2;
+        QTest::newRow("caret before the leading point") << ".5" << 0 << "0.5" << 0;
+        QTest::newRow("point leading after cleaning") << "x.5" << 3 << "0.5" << 3;
+        QTest::newRow("two leading points") << "..5" << 3 << "0..5" << 4;
+        QTest::newRow("caret before removed text") << "12xy34" << 1 << "1234" << 1;
+        QTest::newRow("caret beyond the text") << "12" << 9 << "12" << 2;
+        QTest::newRow("empty") << "" << 0 << "" << 0;
+    }
+    void cleanAmountInput() {
+        QFETCH(QString, typed);
+        QFETCH(int, caret);
+        QFETCH(QString, cleaned);
+        QFETCH(int, cleanedCaret);
+        const CleanedAmount result = CleanAmountInput(U16(typed), static_cast<std::size_t>(caret));
+        QCOMPARE(Q(result.text), cleaned);
+        QCOMPARE(result.caret, static_cast<std::size_t>(cleanedCaret));
+    }
+};
+
+QTEST_GUILESS_MAIN(EngineTest)
+#include "engine_test.moc"
