@@ -1,0 +1,13 @@
+// QEV英文金额大写转换工具: starts the main window.
+#include "ui/fonts.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    qev::InstallSongFaceSubstitutes();
+    qev::Form1 window;
+    window.show();
+    return QApplication::exec();
+}

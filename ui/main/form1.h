@@ -1,0 +1,68 @@
+// The program's main window: the currency list, the amount box converted as the user types, the
+// result box and its three letter-case buttons.
+#pragma once
+
+#include "engine/amount_words.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+
+namespace qev {
+
+class StatusPanel;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    // The window's event handlers, run by the controls' signals and events.
+    void Form_Load();
+    void Form_Resize();
+    void Combo1_Click();
+    void Text1_Change();
+    void Command1_Click(int index);
+
+    void LoadCurrencyList();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectHandlers();
+    void RememberAmountCaret(int caret);
+
+    QComboBox* Combo1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPlainTextEdit* Text2 = nullptr;
+    std::array<QPushButton*, 3> Command1{};
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QWidget* Picture1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    StatusPanel* StatusBar1Panel = nullptr;
+
+    // Record i is list entry i of Combo1; empty until LoadCurrencyList fills it.
+    std::vector<std::u16string_view> CurrencyTable;
+    SelectedCurrency Currency;
+
+    // The amount box as the last accepted edit left it, to go back to when an edit is refused.
+    QString acceptedAmount_;
+    int acceptedCaret_ = 0;
+};
+
+} // namespace qev
