@@ -8,6 +8,7 @@ packages=(
     libicu-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
+    clang libclang-rt-14-dev # libFuzzer for make fuzz
     fonts-arphic-uming
     xvfb xauth
 )

@@ -1,0 +1,17 @@
+// AmountToWords on any text at all, as a paste could bring it: the first byte picks the currency,
+// the rest are UTF-16 code units.
+#include "currency/currency_table.h"
+#include "fuzz/fuzz_support.h"
+#include "fuzz/result_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const auto& records = qev::CurrencyRecords();
+    const qev::SelectedCurrency currency =
+        *qev::ReadCurrencyRecord(records[data[0] % records.size()]);
+    const std::u16string amount = qev::fuzz::CodeUnits(data + 1, size - 1);
+    qev::fuzz::CheckResultText(amount, currency, qev::AmountToWords(amount, currency));
+    return 0;
+}

@@ -1,0 +1,70 @@
+// qev-words reading amounts from standard input, on any bytes: invalid UTF-8, NUL bytes, CRs,
+// very long lines.
+#include "cli/words_tool.h"
+#include "fuzz/fuzz_support.h"
+
+#include <unicode/utf8.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        UChar32 c = 0;
+        U8_NEXT(bytes.data(), i, bytes.size(), c);
+        if (c < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::istringstream in{std::string(input)};
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = qev::RunWordsTool({}, in, out, err);
+    const std::string written = out.str();
+    const std::string errors = err.str();
+
+    // Each non-blank line is converted (two lines out) or rejected for a character that cannot
+    // be in an amount (one line on standard error).
+    std::size_t amounts = 0;
+    std::size_t rejected = 0;
+    for (std::size_t start = 0; start < input.size();) {
+        const std::size_t end = std::min(input.find('\n', start), input.size());
+        std::string_view line = input.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos) {
+            continue;
+        }
+        line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+        ++amounts;
+        if (line.find_first_not_of("0123456789,.") != std::string_view::npos) {
+            ++rejected;
+        }
+    }
+    const auto lines = [](const std::string& s) { return std::count(s.begin(), s.end(), '\n'); };
+    FUZZ_REQUIRE(static_cast<std::size_t>(lines(written)) == 2 * (amounts - rejected));
+    FUZZ_REQUIRE(static_cast<std::size_t>(lines(errors)) == rejected);
+    FUZZ_REQUIRE(written.empty() || written.ends_with('\n'));
+    FUZZ_REQUIRE(errors.empty() || errors.ends_with('\n'));
+    FUZZ_REQUIRE(IsValidUtf8(written));
+    FUZZ_REQUIRE(IsValidUtf8(errors));
+
+    // 0 only when every amount was written out in words.
+    const bool allConverted = rejected == 0 && written.find("无法转换") == std::string::npos;
+    FUZZ_REQUIRE(status == (allConverted ? qev::kExitConverted : qev::kExitRejected));
+    return 0;
+}
