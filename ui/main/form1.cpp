@@ -3,8 +3,8 @@
 #include "currency/currency_table.h"
 #include "engine/amount_input.h"
 #include "engine/case_styles.h"
+#include "ui/clickable_label.h"
 #include "ui/fonts.h"
-#include "ui/main/status_panel.h"
 #include "ui/maker.h"
 #include "ui/twips.h"
 
@@ -126,7 +126,7 @@ void Form1::BuildControls() {
     StatusBar1->setObjectName("StatusBar1");
     StatusBar1->setFixedHeight(TwipsToPixels(kStatusBarHeight));
     StatusBar1Panel =
-        new StatusPanel("Kestrune软件出品 " + kMakerWebAddress.toString(), StatusBar1);
+        new ClickableLabel("Kestrune软件出品 " + kMakerWebAddress.toString(), StatusBar1);
     StatusBar1Panel->setObjectName("StatusBar1Panel");
     StatusBar1Panel->setFixedWidth(TwipsToPixels(kStatusPanelWidth));
     StatusBar1->addWidget(StatusBar1Panel);

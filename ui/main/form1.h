@@ -19,7 +19,7 @@ class QStatusBar;
 
 namespace qev {
 
-class StatusPanel;
+class ClickableLabel;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -54,7 +54,7 @@ private:
     QWidget* Picture1 = nullptr;
     QLabel* Label3 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    StatusPanel* StatusBar1Panel = nullptr;
+    ClickableLabel* StatusBar1Panel = nullptr;
 
     // Record i is list entry i of Combo1; empty until LoadCurrencyList fills it.
     std::vector<std::u16string_view> CurrencyTable;

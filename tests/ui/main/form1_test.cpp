@@ -1,8 +1,8 @@
 // The main window driven as a user drives it: start-up, typing and pasting into the amount box,
 // choosing currencies, the case buttons, resizing and the tab order.
+#include "ui/clickable_label.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
-#include "ui/main/status_panel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -113,7 +113,8 @@ private slots:
         QCOMPARE(amountBox->text(), "");
         QCOMPARE(resultBox->toPlainText(), "");
         QCOMPARE(QApplication::focusWidget(), combo);
-        QCOMPARE(window->findChild<StatusPanel*>()->text(), "Kestrune软件出品 www.kestrune.com");
+        QCOMPARE(window->findChild<ClickableLabel*>("StatusBar1Panel")->text(),
+                 "Kestrune软件出品 www.kestrune.com");
         const auto iconSizes = window->windowIcon().availableSizes();
         for (int side : {16, 32, 48}) {
             QVERIFY2(iconSizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
@@ -514,8 +515,8 @@ private slots:
     }
 
     void statusPanelReportsLeftClicks() {
-        auto* panel = window->findChild<StatusPanel*>();
-        QSignalSpy clicks(panel, &StatusPanel::clicked);
+        auto* panel = window->findChild<ClickableLabel*>("StatusBar1Panel");
+        QSignalSpy clicks(panel, &ClickableLabel::clicked);
         QTest::mouseClick(panel, Qt::RightButton);
         QCOMPARE(clicks.count(), 0);
         QTest::mouseClick(panel, Qt::LeftButton);

@@ -1,15 +1,15 @@
-// A status bar panel: a text that reports a click on it.
+// A label that reports a click on it: the status bar's panel and the statement window's links.
 #pragma once
 
 #include <QLabel>
 
 namespace qev {
 
-class StatusPanel : public QLabel {
+class ClickableLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit StatusPanel(const QString& text, QWidget* parent = nullptr);
+    explicit ClickableLabel(const QString& text = QString(), QWidget* parent = nullptr);
 
 signals:
     void clicked();
