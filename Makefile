@@ -1,13 +1,13 @@
 # Thin wrapper over CMake. `make test` is what CI runs on a clean clone.
 BUILD       ?= build
 BUILD_TYPE  ?= RelWithDebInfo
-BENCH_BUILD ?= build-release
+RELEASE_BUILD ?= build-release
 ASAN_BUILD  ?= build-asan
 FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-sanitize fuzz run bench format clean
+.PHONY: all deps configure build test test-sanitize fuzz run bench install package format clean
 
 # A sanitizer report fails the test that caused it, child processes included. Leaks are reported
 # except the system libraries' own, listed in scripts/lsan.supp.
@@ -45,13 +45,23 @@ run: build
 	@scripts/run.sh $(BUILD)
 
 bench: deps
-	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target qev-bench qev-words
-	$(BENCH_BUILD)/bench/qev-bench
-	bench/cli_throughput.sh $(BENCH_BUILD)/cli/qev-words
+	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target qev-bench qev-words
+	$(RELEASE_BUILD)/bench/qev-bench
+	bench/cli_throughput.sh $(RELEASE_BUILD)/cli/qev-words
+
+# Installs into PREFIX (default /usr/local); `xargs rm < build/install_manifest.txt` undoes it.
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, from a Release build: build-release/qev-amount-words_<version>_<arch>.deb.
+package: deps
+	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cd $(RELEASE_BUILD) && cpack -G DEB
 
 format:
 	git ls-files -z --cached --others --exclude-standard '*.cpp' '*.h' | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(RELEASE_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -6,6 +6,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QEV_VERSION);
+    // Ties the window to its desktop entry and icon on desktops that go by the entry's name.
+    QGuiApplication::setDesktopFileName("com.kestrune.qev");
     qev::InstallSongFaceSubstitutes();
     qev::Form1 window;
     window.show();

@@ -11,6 +11,8 @@ packages=(
     clang libclang-rt-14-dev # libFuzzer for make fuzz
     fonts-arphic-uming
     xvfb xauth
+    desktop-file-utils appstream # validators of the desktop entry and metainfo
+    dpkg-dev file                # make package: dependencies from the programs' libraries
 )
 
 missing=()
