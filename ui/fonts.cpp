@@ -13,9 +13,9 @@ void InstallSongFaceSubstitutes() {
     QFont::insertSubstitutions("宋体", standIns);
 }
 
-QFont SongFont() {
+QFont SongFont(qreal points) {
     QFont font("SimSun");
-    font.setPointSizeF(10.5);
+    font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     return font;
 }

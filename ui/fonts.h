@@ -9,7 +9,8 @@ namespace qev {
 // Call once, after the application object exists and before any window is built.
 void InstallSongFaceSubstitutes();
 
-// "宋体" 10.5 pt, normal weight.
-QFont SongFont();
+// "宋体" at the given size, normal weight: 10.5 pt in the main window, 9 pt in the statement
+// window.
+QFont SongFont(qreal points = 10.5);
 
 } // namespace qev
