@@ -1,0 +1,59 @@
+// Shared by the window tests: a recorder standing in for the desktop shell, so that no test
+// starts a browser, and the statement windows that are open.
+#pragma once
+
+#include "ui/statement/form2.h"
+#include "ui/statement/open_home_page.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QList>
+#include <QTest>
+
+struct ShellCall {
+    WId owner = 0;
+    QByteArray verb;
+    QByteArray file;
+    bool noParameters = false;
+    bool noDirectory = false;
+    int showCommand = -1;
+
+    bool operator==(const ShellCall&) const = default;
+};
+
+inline QList<ShellCall>& ShellCalls() {
+    static QList<ShellCall> calls;
+    return calls;
+}
+
+inline void RecordShellCall(WId owner, const char* verb, const char* file, const char* parameters,
+                            const char* directory, int showCommand) {
+    ShellCalls().append(
+        {owner, verb, file, parameters == nullptr, directory == nullptr, showCommand});
+}
+
+// What every link to the home page must hand the shell on behalf of the window `owner`: shown as
+// a normal window, not hidden.
+inline ShellCall HomePageCall(WId owner) {
+    return {owner, "open", "http://www.kestrune.com/index.html", true, true, 1};
+}
+
+inline QList<qev::Form2*> OpenStatementWindows() {
+    QList<qev::Form2*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<qev::Form2*>(widget); window && window->isVisible()) {
+            open << window;
+        }
+    }
+    return open;
+}
+
+// Closes and destroys every statement window, as 确定 does.
+inline void CloseStatementWindows() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<qev::Form2*>(widget)) {
+            widget->close();
+        }
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
