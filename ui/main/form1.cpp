@@ -6,6 +6,8 @@
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
 #include "ui/maker.h"
+#include "ui/statement/form2.h"
+#include "ui/statement/open_home_page.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -87,9 +90,7 @@ void Form1::BuildControls() {
     QFont linkFont = SongFont();
     linkFont.setUnderline(true);
     Label3->setFont(linkFont);
-    QPalette linkPalette = Label3->palette();
-    linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::ButtonText));
-    Label3->setPalette(linkPalette);
+    SetLabel3Colour(Label3->palette().color(QPalette::ButtonText));
     Label3->setMouseTracking(true);
 
     const std::array<const char*, 3> captions = {"ABC", "Abc", "abc"};
@@ -163,6 +164,9 @@ void Form1::ConnectHandlers() {
         connect(Command1[index], &QPushButton::clicked, this,
                 [this, index] { Command1_Click(index); });
     }
+    connect(StatusBar1Panel, &ClickableLabel::clicked, this, &Form1::StatusBar1_PanelClick);
+    Label3->installEventFilter(this);
+    Picture1->installEventFilter(this);
 }
 
 void Form1::Form_Load() {
@@ -252,6 +256,47 @@ void Form1::Command1_Click(int index) {
     Text2->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, styles[index])));
 }
 
+void Form1::Label3_MouseMove() {
+    SetLabel3Italic(true);
+    SetLabel3Colour(QColor(0, 0, 255));
+}
+
+void Form1::Label3_MouseDown(int button) {
+    if (button == Qt::LeftButton) {
+        SetLabel3Colour(QColor(255, 0, 0));
+    }
+}
+
+void Form1::Label3_MouseUp() {
+    // The statement window opens first and takes the focus; the link then looks as at rest,
+    // though the pointer is still over it.
+    Form2::Open();
+    SetLabel3Colour(Label3->palette().color(QPalette::ButtonText));
+    SetLabel3Italic(false);
+}
+
+void Form1::Picture1_MouseMove() {
+    // Nothing reports the pointer leaving the link; crossing the box around it ends the hover.
+    SetLabel3Colour(Label3->palette().color(QPalette::ButtonText));
+    SetLabel3Italic(false);
+}
+
+void Form1::StatusBar1_PanelClick() {
+    OpenHomePage(winId());
+}
+
+void Form1::SetLabel3Colour(const QColor& colour) {
+    QPalette palette = Label3->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    Label3->setPalette(palette);
+}
+
+void Form1::SetLabel3Italic(bool italic) {
+    QFont font = Label3->font();
+    font.setItalic(italic);
+    Label3->setFont(font);
+}
+
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
@@ -295,6 +340,29 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             Combo1->setEditText(Combo1->itemText(Combo1->currentIndex()));
         }
         return isReturn;
+    }
+    // The link's mouse events stop at the link: passed on, they would reach Picture1 and undo
+    // its looks. A press makes the link receive every move and the release until the button
+    // goes up, wherever the pointer is.
+    if (watched == Label3) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            Label3_MouseMove();
+            return true;
+        case QEvent::MouseButtonPress:
+            // Qt numbers the buttons as the handler does: 1 left, 2 right, 4 middle.
+            Label3_MouseDown(static_cast<QMouseEvent*>(event)->button());
+            return true;
+        case QEvent::MouseButtonRelease:
+            Label3_MouseUp();
+            return true;
+        default:
+            break;
+        }
+    }
+    if (watched == Picture1 && event->type() == QEvent::MouseMove) {
+        Picture1_MouseMove();
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

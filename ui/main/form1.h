@@ -1,5 +1,5 @@
 // The program's main window: the currency list, the amount box converted as the user types, the
-// result box and its three letter-case buttons.
+// result box and its three letter-case buttons, the statement link and the status bar.
 #pragma once
 
 #include "engine/amount_words.h"
@@ -33,6 +33,11 @@ public:
     void Combo1_Click();
     void Text1_Change();
     void Command1_Click(int index);
+    void Label3_MouseMove();
+    void Label3_MouseDown(int button);
+    void Label3_MouseUp();
+    void Picture1_MouseMove();
+    void StatusBar1_PanelClick();
 
     void LoadCurrencyList();
 
@@ -44,6 +49,8 @@ private:
     void BuildControls();
     void ConnectHandlers();
     void RememberAmountCaret(int caret);
+    void SetLabel3Colour(const QColor& colour);
+    void SetLabel3Italic(bool italic);
 
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;

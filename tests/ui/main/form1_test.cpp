@@ -1,5 +1,7 @@
 // The main window driven as a user drives it: start-up, typing and pasting into the amount box,
-// choosing currencies, the case buttons, resizing and the tab order.
+// choosing currencies, the case buttons, resizing, the tab order, the statement link and the
+// status bar.
+#include "tests/ui/statement_support.h"
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
@@ -8,12 +10,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHash>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 
@@ -84,8 +87,25 @@ class Form1Test : public QObject {
         QTest::keyClick(list, Qt::Key_Return);
     }
 
+    // Where the pointer is over the link and over Picture1 around it, in the window.
+    QPoint OverLink(QPoint inLink = QPoint(14, 7)) const {
+        return window->findChild<QLabel*>("Label3")->mapTo(window.get(), inLink);
+    }
+    QPoint OverPicture() const {
+        return window->findChild<QWidget*>("Picture1")->mapTo(window.get(), QPoint(2, 2));
+    }
+
+    // Through the window, as the window system delivers pointer events.
+    void ClickLink() {
+        QTest::mouseMove(window->windowHandle(), OverLink());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, OverLink());
+    }
+
 private slots:
-    void initTestCase() { InstallSongFaceSubstitutes(); }
+    void initTestCase() {
+        InstallSongFaceSubstitutes();
+        SetShellOpener(&RecordShellCall);
+    }
 
     void init() {
         window = std::make_unique<Form1>();
@@ -96,9 +116,16 @@ private slots:
         amountBox = window->findChild<QLineEdit*>("Text1");
         resultBox = window->findChild<QPlainTextEdit*>("Text2");
         QVERIFY(combo && amountBox && resultBox);
+        ShellCalls().clear();
     }
 
     void cleanup() {
+        for (const Qt::MouseButton held : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            if (QGuiApplication::mouseButtons() & held) {
+                QTest::mouseRelease(window->windowHandle(), held, {}, OverPicture());
+            }
+        }
+        CloseStatementWindows();
         window.reset();
         QGuiApplication::clipboard()->clear();
     }
@@ -514,13 +541,116 @@ private slots:
                                        "Command12", "Combo1"}));
     }
 
-    void statusPanelReportsLeftClicks() {
-        auto* panel = window->findChild<ClickableLabel*>("StatusBar1Panel");
-        QSignalSpy clicks(panel, &ClickableLabel::clicked);
-        QTest::mouseClick(panel, Qt::RightButton);
-        QCOMPARE(clicks.count(), 0);
-        QTest::mouseClick(panel, Qt::LeftButton);
-        QCOMPARE(clicks.count(), 1);
+    // Pointer steps over the link, in order: "move link", "move link edge" (another point on it),
+    // "move picture" (Picture1 around it), "press <button>", "release <button>" where the pointer
+    // is.
+    void linkLooks_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<bool>("opened");
+        const auto row = [](const char* name, QStringList steps, const char* colour, bool italic,
+                            bool opened) {
+            QTest::newRow(name) << steps << QString(colour) << italic << opened;
+        };
+        row("at rest", {}, "button text", false, false);
+        row("pointer over the link", {"move link"}, "blue", true, false);
+        row("left press", {"move link", "press left"}, "red", true, false);
+        row("right press", {"move link", "press right"}, "blue", true, false);
+        row("middle press", {"move link", "press middle"}, "blue", true, false);
+        row("left click", {"move link", "press left", "release left"}, "button text", false, true);
+        row("right click", {"move link", "press right", "release right"}, "button text", false,
+            true);
+        row("pressed link moved over", {"move link", "press left", "move link edge"}, "blue", true,
+            false);
+        row("pressed, dragged off and released over Picture1",
+            {"move link", "press left", "move picture", "release left"}, "button text", false,
+            true);
+        row("pointer moved on to Picture1", {"move link", "move picture"}, "button text", false,
+            false);
+        row("over the link again after opening",
+            {"move link", "press left", "release left", "move link edge"}, "blue", true, true);
+        row("pressed on Picture1, released over the link",
+            {"press left", "move link", "release left"}, "button text", false, false);
+    }
+    void linkLooks() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, colour);
+        QFETCH(bool, italic);
+        QFETCH(bool, opened);
+        auto* link = window->findChild<QLabel*>("Label3");
+        const QColor buttonText = link->palette().color(QPalette::ButtonText);
+        const QHash<QString, QPoint> places = {
+            {"link", OverLink()}, {"link edge", OverLink({2, 2})}, {"picture", OverPicture()}};
+        const QHash<QString, Qt::MouseButton> buttons = {
+            {"left", Qt::LeftButton}, {"right", Qt::RightButton}, {"middle", Qt::MiddleButton}};
+
+        QWindow* handle = window->windowHandle();
+        QPoint at = places["picture"];
+        QTest::mouseMove(handle, at);
+        for (const QString& step : steps) {
+            const QString action = step.section(' ', 0, 0);
+            const QString what = step.section(' ', 1);
+            if (action == "move") {
+                at = places.value(what);
+                QTest::mouseMove(handle, at);
+            } else if (action == "press") {
+                QTest::mousePress(handle, buttons.value(what), {}, at);
+            } else {
+                QTest::mouseRelease(handle, buttons.value(what), {}, at);
+            }
+        }
+
+        const QHash<QString, QColor> colours = {
+            {"button text", buttonText}, {"blue", QColor(0, 0, 255)}, {"red", QColor(255, 0, 0)}};
+        QCOMPARE(link->palette().color(QPalette::WindowText), colours.value(colour));
+        QCOMPARE(link->font().italic(), italic);
+        QVERIFY(link->font().underline());
+        QCOMPARE(OpenStatementWindows().size(), opened ? 1 : 0);
+    }
+
+    void linkClickedTwiceOpensOneWindow() {
+        ClickLink();
+        QCOMPARE(OpenStatementWindows().size(), 1);
+        const QPointer<Form2> statement = OpenStatementWindows().first();
+        QVERIFY(QTest::qWaitForWindowActive(statement));
+        QCOMPARE(QApplication::focusWidget(), statement->findChild<QWidget*>("Command1"));
+
+        // The main window comes in front; the link brings the same statement window back.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        ClickLink();
+        QCOMPARE(OpenStatementWindows(), QList<Form2*>{statement});
+        QVERIFY(QTest::qWaitForWindowActive(statement));
+        // Both stay usable: the statement window is not modal.
+        QVERIFY(!QApplication::activeModalWidget());
+        Type(amountBox, "1");
+        QCOMPARE(resultBox->toPlainText(),
+                 Result("输入： USD1.00", "输出： SAY US DOLLARS ONE ONLY"));
+    }
+
+    // On behalf of the main window, whether the statement window is open or not.
+    void statusPanelOpensHomePage_data() {
+        QTest::addColumn<bool>("statementOpen");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("opensHomePage");
+        QTest::newRow("left click") << false << Qt::LeftButton << true;
+        QTest::newRow("right click") << false << Qt::RightButton << false;
+        QTest::newRow("left click, statement window open") << true << Qt::LeftButton << true;
+    }
+    void statusPanelOpensHomePage() {
+        QFETCH(bool, statementOpen);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, opensHomePage);
+        if (statementOpen) {
+            ClickLink();
+            QCOMPARE(OpenStatementWindows().size(), 1);
+        }
+        QTest::mouseClick(window->findChild<ClickableLabel*>("StatusBar1Panel"), button);
+        QCOMPARE(ShellCalls().size(), opensHomePage ? 1 : 0);
+        if (opensHomePage) {
+            QCOMPARE(ShellCalls().first(), HomePageCall(window->winId()));
+        }
     }
 };
 
