@@ -1,6 +1,7 @@
 // The currency catalogue: the shape of every record, list entry texts, the fields a choice sets,
 // and the rows whose stored values were once misspelt.
 #include "currency/currency_table.h"
+#include "tests/table_row.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -113,8 +114,8 @@ private slots:
     void repeatedGroupsShareTheirFields_data() {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
-        QTest::newRow("African Financial Community") << 101 << 106;
-        QTest::newRow("Central African Finan-Coop") << 113 << 117;
+        Row("African Financial Community", 101, 106);
+        Row("Central African Finan-Coop", 113, 117);
     }
     void repeatedGroupsShareTheirFields() {
         QFETCH(int, first);
@@ -133,18 +134,12 @@ private slots:
         QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<bool>("readable");
-        QTest::newRow("empty slot") << ""
-                                    << "" << false;
-        QTest::newRow("one bar") << "中文|"
-                                 << "" << false;
-        QTest::newRow("two bars") << "中文|Name|"
-                                  << "中文 Name" << false;
-        QTest::newRow("three bars") << "中文|Name|COD|"
-                                    << "中文 Name" << false;
-        QTest::newRow("four bars") << "中文|Name|COD|sub|"
-                                   << "中文 Name" << true;
-        QTest::newRow("empty fields") << "||||"
-                                      << " " << true;
+        Row("empty slot", "", "", false);
+        Row("one bar", "中文|", "", false);
+        Row("two bars", "中文|Name|", "中文 Name", false);
+        Row("three bars", "中文|Name|COD|", "中文 Name", false);
+        Row("four bars", "中文|Name|COD|sub|", "中文 Name", true);
+        Row("empty fields", "||||", " ", true);
     }
     void malformedRecords() {
         QFETCH(QString, record);
@@ -158,16 +153,16 @@ private slots:
     void findCurrencyCode_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("index");
-        QTest::newRow("upper case") << "USD" << 0;
-        QTest::newRow("lower case") << "gbp" << 1;
-        QTest::newRow("mixed case") << "ThB" << 4;
-        QTest::newRow("first of a shared code") << "XOF" << 101;
-        QTest::newRow("second shared code") << "xaf" << 113;
-        QTest::newRow("last row") << "KMF" << 133;
-        QTest::newRow("old misprint is gone") << "THP" << -1;
-        QTest::newRow("unknown") << "XYZ" << -1;
-        QTest::newRow("empty") << "" << -1;
-        QTest::newRow("part of a code") << "US" << -1;
+        Row("upper case", "USD", 0);
+        Row("lower case", "gbp", 1);
+        Row("mixed case", "ThB", 4);
+        Row("first of a shared code", "XOF", 101);
+        Row("second shared code", "xaf", 113);
+        Row("last row", "KMF", 133);
+        Row("old misprint is gone", "THP", -1);
+        Row("unknown", "XYZ", -1);
+        Row("empty", "", -1);
+        Row("part of a code", "US", -1);
     }
     void findCurrencyCode() {
         QFETCH(QString, code);
