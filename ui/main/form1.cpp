@@ -21,6 +21,8 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
+#include <limits>
+
 namespace qev {
 
 namespace {
@@ -116,10 +118,12 @@ void Form1::BuildControls() {
     Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text2->setTabChangesFocus(true);
 
-    // No maximum length on the box itself: it would cut a paste before cleaning and could drop
-    // the decimals of "Total USD 1,234.56". Text1_Change applies the limit to the cleaned text.
+    // No maximum length on the box itself, not even Qt's default of 32,767: it would cut a paste
+    // before cleaning and could drop the decimals of "Total USD 1,234.56", or the digits at the
+    // end of a long document. Text1_Change applies the limit to the cleaned text.
     Text1 = new QLineEdit("Text1", client);
     Text1->setObjectName("Text1");
+    Text1->setMaxLength(std::numeric_limits<int>::max());
     Text1->setGeometry(TwipsRect(720, 120, 3615, 330));
     Text1->setFont(SongFont());
 

@@ -1,6 +1,8 @@
 // The main window driven as a user drives it: start-up, typing and pasting into the amount box,
 // choosing currencies, the case buttons, resizing, the tab order, the statement link and the
-// status bar.
+// status bar; and a seeded run of many edits.
+#include "currency/currency_table.h"
+#include "engine/amount_words.h"
 #include "tests/ui/statement_support.h"
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
@@ -17,10 +19,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace qev;
 
@@ -31,6 +36,20 @@ QString Result(const char* echo, const char* wording) {
     return QString::fromUtf8(echo) + '\n' + QString::fromUtf8(wording);
 }
 
+// The engine's Result text for an amount in US dollars, as the result box holds it.
+QString EngineResult(const QString& amount) {
+    static const SelectedCurrency dollars = *ReadCurrencyRecord(CurrencyRecords()[0]);
+    return QString::fromStdU16String(AmountToWords(amount.toStdU16String(), dollars).text)
+        .replace("\r\n", "\n");
+}
+
+// As an input method commits a character or a word.
+void Commit(QWidget* target, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(target, &commit);
+}
+
 // ASCII by key, line breaks by Return, anything else as an input method commits it.
 void Type(QWidget* target, const QString& text) {
     for (const QChar c : text) {
@@ -39,9 +58,7 @@ void Type(QWidget* target, const QString& text) {
         } else if (c.unicode() < 0x80) {
             QTest::keyClick(target, c.toLatin1());
         } else {
-            QInputMethodEvent commit;
-            commit.setCommitString(c);
-            QApplication::sendEvent(target, &commit);
+            Commit(target, c);
         }
     }
 }
@@ -238,6 +255,11 @@ private slots:
             << "" << -1 << "Total amount USD 1,234.56" << true << "1,234.56" << 8
             << Result("输入： USD1,234.56", "输出： SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND "
                                             "THIRTY FOUR & FIFTY SIX CENTS ONLY");
+        // Longer than the 32,767 characters a line edit takes by default, which once cut it.
+        QTest::newRow("paste of 40,000 characters keeps the digits at its end")
+            << "" << -1 << "1" + QString(40000, 'x') + "23" << true << "123" << 3
+            << Result("输入： USD123.00",
+                      "输出： SAY US DOLLARS ONE HUNDRED AND TWENTY THREE ONLY");
         QTest::newRow("paste in the middle keeps the caret after it")
             << "19" << 1 << "(2,3)" << true << "12,39" << 4
             << Result("输入： USD1,239.00",
@@ -321,6 +343,139 @@ private slots:
                             "HUNDRED AND NINETY NINE BILLION NINE HUNDRED AND NINETY NINE MILLION "
                             "NINE HUNDRED AND NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE & "
                             "NINETY NINE CENTS ONLY"));
+        }
+    }
+
+    // Seeded random edits, as a user makes them with the keyboard and the clipboard. After each
+    // one the box holds an amount of at most 22 characters that never starts with a point, and
+    // the result box its conversion. Where the edit puts text in place of the selection or the
+    // caret (typing, committing, pasting, deleting, cutting), the box must hold exactly the
+    // amount characters of that text, in place, a leading point given a zero; or, past 22
+    // characters, what it held before: nothing typed is lost or made up.
+    void randomEdits() {
+        QRandomGenerator random(20261207);
+        const QString amountKeys = "0123456789,.";
+        const QString otherKeys = "aZq -+$%()'/*#";
+        const QStringList committed = {"０",     "９",   "．",     "，", "。", "元",
+                                       "人民币", "壹佰", "\u00a0", "😀",  "é",  "１,２"};
+        const QString pasteChars = amountKeys + otherKeys + "\t\r\n０５．元\u00a0";
+        const QList<Qt::Key> moves = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right};
+        const auto randomText = [&](int length, const QString& from) {
+            QString text;
+            for (int i = 0; i < length; ++i) {
+                text += from[random.bounded(int(from.size()))];
+            }
+            return text;
+        };
+
+        QString edit;
+        int step = 0;
+        const auto report = qScopeGuard([&] {
+            if (QTest::currentTestFailed()) {
+                qWarning("edit %d: %s", step, qPrintable(edit));
+            }
+        });
+        amountBox->setFocus();
+        for (; step < 10000; ++step) {
+            const QString before = amountBox->text();
+            const int from = amountBox->hasSelectedText() ? amountBox->selectionStart()
+                                                          : amountBox->cursorPosition();
+            const int to = amountBox->hasSelectedText() ? amountBox->selectionEnd() : from;
+            // What the edit puts in place of [start, end); unset for edits whose outcome is
+            // Qt's own matter (word deletion, undo).
+            std::optional<QString> inserted;
+            int start = from;
+            int end = to;
+            const int kind = random.bounded(100);
+            if (kind < 35) {
+                const QChar key = amountKeys[random.bounded(int(amountKeys.size()))];
+                edit = QString("type '%1'").arg(key);
+                QTest::keyClick(amountBox, key.toLatin1());
+                inserted = QString(key);
+            } else if (kind < 45) {
+                const QChar key = otherKeys[random.bounded(int(otherKeys.size()))];
+                edit = QString("type '%1'").arg(key);
+                QTest::keyClick(amountBox, key.toLatin1());
+                inserted = QString(key);
+            } else if (kind < 52) {
+                inserted = committed[random.bounded(int(committed.size()))];
+                edit = "commit " + *inserted;
+                Commit(amountBox, *inserted);
+            } else if (kind < 62) {
+                inserted = randomText(random.bounded(30), pasteChars);
+                if (random.bounded(100) == 0) {
+                    // Now and then a whole document with an amount's few characters spread
+                    // through it, longer than the 32,767 characters a line edit takes by default.
+                    inserted = randomText(40000, otherKeys);
+                    for (int i = random.bounded(1, 9); i > 0; --i) {
+                        inserted->insert(random.bounded(int(inserted->size())),
+                                         amountKeys[random.bounded(10)]);
+                    }
+                }
+                edit = "paste " + inserted->left(60);
+                QGuiApplication::clipboard()->setText(*inserted);
+                random.bounded(4) == 0
+                    ? QTest::keyClick(amountBox, Qt::Key_Insert, Qt::ShiftModifier)
+                    : QTest::keyClick(amountBox, Qt::Key_V, Qt::ControlModifier);
+            } else if (kind < 72) {
+                const bool backspace = random.bounded(2) == 0;
+                edit = backspace ? "Backspace" : "Delete";
+                if (from == to) {
+                    start = backspace ? std::max(0, from - 1) : from;
+                    end = backspace ? from : std::min(int(before.size()), from + 1);
+                }
+                QTest::keyClick(amountBox, backspace ? Qt::Key_Backspace : Qt::Key_Delete);
+                inserted = QString();
+            } else if (kind < 75) {
+                edit = "cut";
+                QTest::keyClick(amountBox, Qt::Key_X, Qt::ControlModifier);
+                inserted = QString();
+            } else if (kind < 90) {
+                const Qt::Key key = moves[random.bounded(int(moves.size()))];
+                const bool select = random.bounded(2) == 0;
+                edit = QString("move %1%2").arg(key).arg(select ? " selecting" : "");
+                QTest::keyClick(amountBox, key, select ? Qt::ShiftModifier : Qt::NoModifier);
+                start = end = 0;
+                inserted = QString();
+            } else if (kind < 93) {
+                edit = "select all";
+                QTest::keyClick(amountBox, Qt::Key_A, Qt::ControlModifier);
+                start = end = 0;
+                inserted = QString();
+            } else if (kind < 96) {
+                const bool backspace = random.bounded(2) == 0;
+                edit = backspace ? "Ctrl+Backspace" : "Ctrl+Delete";
+                QTest::keyClick(amountBox, backspace ? Qt::Key_Backspace : Qt::Key_Delete,
+                                Qt::ControlModifier);
+            } else {
+                const bool undo = random.bounded(2) == 0;
+                edit = undo ? "undo" : "redo";
+                QTest::keyClick(amountBox, undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+            }
+            edit += QString(" on \"%1\" at %2-%3").arg(before).arg(from).arg(to);
+
+            const QString box = amountBox->text();
+            QVERIFY2(box.size() <= 22 && !box.startsWith('.'), qPrintable(box));
+            for (const QChar c : box) {
+                QVERIFY2(amountKeys.contains(c), qPrintable(box));
+            }
+            if (inserted) {
+                QString expected = before.left(start);
+                for (const QChar c : *inserted) {
+                    if (amountKeys.contains(c)) {
+                        expected += c;
+                    }
+                }
+                expected += before.mid(end);
+                if (expected.startsWith('.')) {
+                    expected.prepend('0');
+                }
+                QCOMPARE(box, expected.size() > 22 ? before : expected);
+            }
+            QCOMPARE(resultBox->toPlainText(), box.isEmpty() ? QString() : EngineResult(box));
+            if (step % 100 == 0) {
+                QCoreApplication::processEvents(); // the window is painted now and then
+            }
         }
     }
 
