@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextDocument>
 
 #include <limits>
 
@@ -256,7 +257,10 @@ void Form1::Command1_Click(int index) {
     if (index < 0 || index >= static_cast<int>(styles.size())) {
         return;
     }
-    const std::u16string text = Text2->toPlainText().toStdU16String();
+    // The raw text, as the box holds it: toPlainText would turn a no-break space into a space,
+    // which the word-capital style takes as a word break. Paragraphs are parted by U+2029, which
+    // no style changes and setPlainText reads back as a line break.
+    const std::u16string text = Text2->document()->toRawText().toStdU16String();
     Text2->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, styles[index])));
 }
 

@@ -1,8 +1,9 @@
 // The main window driven as a user drives it: start-up, typing and pasting into the amount box,
 // choosing currencies, the case buttons, resizing, the tab order, the statement link and the
-// status bar; and a seeded run of many edits.
+// status bar; and a seeded run of many edits, and a very large result text.
 #include "currency/currency_table.h"
 #include "engine/amount_words.h"
+#include "engine/case_styles.h"
 #include "tests/ui/statement_support.h"
 #include "ui/clickable_label.h"
 #include "ui/fonts.h"
@@ -23,11 +24,14 @@
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
 
 #include <memory>
 #include <optional>
 
 using namespace qev;
+
+Q_DECLARE_METATYPE(qev::CaseStyle)
 
 namespace {
 
@@ -41,6 +45,16 @@ QString EngineResult(const QString& amount) {
     static const SelectedCurrency dollars = *ReadCurrencyRecord(CurrencyRecords()[0]);
     return QString::fromStdU16String(AmountToWords(amount.toStdU16String(), dollars).text)
         .replace("\r\n", "\n");
+}
+
+// The result box's text as the user sees it, one paragraph a line, every character as it stands
+// (toPlainText would show a no-break space as a space).
+QString ShownText(const QPlainTextEdit& box) {
+    QStringList lines;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        lines << block.text();
+    }
+    return lines.join('\n');
 }
 
 // As an input method commits a character or a word.
@@ -589,6 +603,8 @@ private slots:
         row("Abc on edited text cuts end spaces", "100", "  paid  ", {1},
             Result("输入： Usd100.00", "输出： Say Us Dollars One Hundred Only  Paid"));
         row("Abc leaves a word after a line break", "", " one \ntwo three", {1}, "One \ntwo Three");
+        // Only U+0020 parts words; a no-break space stays one.
+        row("Abc keeps a no-break space", "", "pay\u00a0usd", {1}, "Pay\u00a0usd");
         row("all three on an empty box", "", "", {0, 1, 2}, "");
     }
     void caseButtons() {
@@ -601,7 +617,7 @@ private slots:
         for (int index : presses) {
             QTest::mouseClick(CaseButton(index), Qt::LeftButton);
         }
-        QTEST(resultBox->toPlainText(), "result");
+        QTEST(ShownText(*resultBox), "result");
         // The next conversion writes upper case again.
         if (!amount.isEmpty()) {
             Type(amountBox, "\b");
@@ -615,6 +631,42 @@ private slots:
         window->Command1_Click(-1);
         window->Command1_Click(3);
         QCOMPARE(resultBox->toPlainText(), before);
+    }
+
+    // A mebibyte of mixed text pasted into the result box, lines of every ending. The box holds
+    // CR LF, a lone CR and a lone LF each as one line break; each style keeps every one of them,
+    // adds none, recasts the rest as the engine does, and pressed twice gives what it gave once.
+    void caseStylesOnAMebibyte_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<CaseStyle>("style");
+        QTest::newRow("ABC") << 0 << CaseStyle::Upper;
+        QTest::newRow("Abc") << 1 << CaseStyle::Title;
+        QTest::newRow("abc") << 2 << CaseStyle::Lower;
+    }
+    void caseStylesOnAMebibyte() {
+        QFETCH(int, index);
+        QFETCH(CaseStyle, style);
+        QRandomGenerator random(20261208);
+        const QStringList pieces = {"say ",    "US ",       "Dollars ", "& ", " ",
+                                    "  ",      "\t",        "\r\n",     "\r", "\n",
+                                    "Straße ", "İstanbul ", "ΟΔΟΣ ",    "ǆ ", "é",
+                                    "\u00a0",  "输出：",    "１２ ",    "😀",  "Only"};
+        QString text;
+        while (text.size() < 1024 * 1024) {
+            text += pieces[random.bounded(int(pieces.size()))];
+        }
+        const QString lines = QString(text).replace("\r\n", "\n").replace('\r', '\n');
+        const qsizetype breaks = lines.count('\n');
+
+        Paste(resultBox, text);
+        QCOMPARE(resultBox->document()->blockCount(), breaks + 1);
+        QCOMPARE(ShownText(*resultBox), lines);
+        QTest::mouseClick(CaseButton(index), Qt::LeftButton);
+        const QString once = ShownText(*resultBox);
+        QCOMPARE(once.count('\n'), breaks);
+        QCOMPARE(once, QString::fromStdU16String(ApplyCaseStyle(lines.toStdU16String(), style)));
+        QTest::mouseClick(CaseButton(index), Qt::LeftButton);
+        QCOMPARE(ShownText(*resultBox), once);
     }
 
     // Sizes in twips, outer sizes with the design's frame: each step is a resize by the user.
