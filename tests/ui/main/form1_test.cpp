@@ -1,6 +1,6 @@
 // The main window driven as a user drives it: start-up, typing and pasting into the amount box,
 // choosing currencies, the case buttons, resizing, the tab order, the statement link and the
-// status bar; and a seeded run of many edits, and a very large result text.
+// status bar; and seeded runs of many edits, a very large result text and many window sizes.
 #include "currency/currency_table.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
@@ -733,6 +733,45 @@ private slots:
         QTRY_COMPARE(window->size(), QSize(544, 218));
         QCOMPARE(resultBox->size(), QSize(489, 154));
         QCOMPARE(combo->x(), 296);
+    }
+
+    // Seeded outer sizes from well below the minimum to wider than 32,767 twips, one after another
+    // as a user drags: after each the window is never below the minimum, and the resize rule's
+    // relations hold. Below the width where the amount box's move is skipped, it keeps its width.
+    void resizeSweep_data() {
+        QTest::addColumn<bool>("minimumIgnored");
+        QTest::newRow("window system keeps the minimum") << false;
+        QTest::newRow("window system ignores it") << true;
+    }
+    void resizeSweep() {
+        QFETCH(bool, minimumIgnored);
+        if (minimumIgnored) {
+            window->setMinimumSize(0, 0);
+        }
+        const auto twips = [this](const QWidget* control) {
+            return QRect(control->mapTo(window.get(), QPoint()) * 15, control->size() * 15);
+        };
+        QRandomGenerator random(20261209);
+        for (int step = 0; step < 250; ++step) {
+            const int amountBoxWidth = amountBox->width();
+            const QSize asked(120 + 15 * random.bounded(3000), 510 + 15 * random.bounded(800));
+            ResizeOuterTwips(*window, asked);
+            QCoreApplication::processEvents();
+
+            const QSize outer = OuterTwips(*window);
+            QCOMPARE(outer, asked.expandedTo(QSize(3000, 3780)));
+            const QRect text1 = twips(amountBox);
+            const QRect combo1 = twips(combo);
+            const QRect text2 = twips(resultBox);
+            if (outer.width() >= 4665) {
+                QCOMPARE(text1.x() + text1.width(), combo1.x() - 105);
+            } else {
+                QCOMPARE(amountBox->width(), amountBoxWidth);
+            }
+            QCOMPARE(combo1.x() + combo1.width(), outer.width() - 225);
+            QCOMPARE(text2.x() + text2.width(), outer.width() - 225);
+            QCOMPARE(text2.y() + text2.height(), outer.height() - 930);
+        }
     }
 
     void tabOrder() {
