@@ -1,6 +1,7 @@
 // The statement window as the user meets it: its design and texts, the statement lines wrapped
 // with the web address at the end of line 3, its picture, the two links to the home page, closing
-// and opening it again, and the program's end when its last window closes.
+// and opening it again, a thousand times over, and the program's end when its last window
+// closes.
 #include "tests/ui/statement_support.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
@@ -13,6 +14,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTextLayout>
 #include <QTimer>
@@ -84,6 +86,14 @@ int LargestDifference(const QImage& a, const QImage& b) {
         }
     }
     return largest;
+}
+
+// The offscreen platform warns at every raise(); many openings would bury any other warning.
+QtMessageHandler passOnMessage = nullptr;
+void DropRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text != "This plugin does not support raise()") {
+        passOnMessage(type, context, text);
+    }
 }
 
 } // namespace
@@ -336,6 +346,64 @@ private slots:
         QCOMPARE(Content(window), content);
         QCOMPARE(QApplication::focusWidget(), Control(window, "Command1"));
         QCOMPARE(OpenStatementWindows(), QList<Form2*>{window});
+    }
+
+    // Opened and closed over and over, as a user does from the main window's link or the program
+    // does through Open, the statement window leaves nothing behind once Qt has deleted what
+    // was closed: no window, no widget, no platform window.
+    void openCloseCycles_data() {
+        QTest::addColumn<bool>("byLink");
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("the link, then 确定") << true << true;
+        QTest::newRow("Open, then close()") << false << false;
+    }
+    void openCloseCycles() {
+        QFETCH(bool, byLink);
+        QFETCH(bool, byButton);
+        CloseStatementWindows();
+        Form1 mainWindow;
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        const QPoint link =
+            mainWindow.findChild<QWidget*>("Label3")->mapTo(&mainWindow, QPoint(14, 7));
+        const auto statementWindows = [] {
+            const QWidgetList widgets = QApplication::allWidgets();
+            return std::count_if(widgets.begin(), widgets.end(),
+                                 [](QWidget* w) { return qobject_cast<Form2*>(w) != nullptr; });
+        };
+        QCoreApplication::processEvents();
+        const qsizetype topLevels = QApplication::topLevelWidgets().size();
+        const qsizetype widgets = QApplication::allWidgets().size();
+        const qsizetype platformWindows = QGuiApplication::allWindows().size();
+        QCOMPARE(statementWindows(), 0);
+
+        passOnMessage = qInstallMessageHandler(DropRaiseWarnings);
+        const auto restore = qScopeGuard([] { qInstallMessageHandler(passOnMessage); });
+        for (int cycle = 0; cycle < 500; ++cycle) {
+            if (byLink) {
+                QTest::mouseMove(mainWindow.windowHandle(), link);
+                QTest::mouseClick(mainWindow.windowHandle(), Qt::LeftButton, {}, link);
+            } else {
+                Form2::Open();
+            }
+            const QList<Form2*> open = OpenStatementWindows();
+            QCOMPARE(open.size(), 1);
+            const QPointer<Form2> statement = open.first();
+            QCoreApplication::processEvents(); // shown and painted
+            if (byButton) {
+                QTest::mouseClick(Control(statement, "Command1"), Qt::LeftButton);
+            } else {
+                statement->close();
+            }
+            QVERIFY(!statement->isVisible());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(statement.isNull());
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(statementWindows(), 0);
+        QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+        QCOMPARE(QApplication::allWidgets().size(), widgets);
+        QCOMPARE(QGuiApplication::allWindows().size(), platformWindows);
     }
 
     // Last: the program's own event loop runs, and ends.
