@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,9 +62,13 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 void Form1::BuildControls() {
     setObjectName("Form1");
     setWindowTitle("QEV英文金额大写转换工具");
+    // Read by Qt's own PNG reader: left to guess the format, QImageReader first loads every
+    // image format plugin in case one claims PNG: libraries the window never uses.
     QIcon icon;
     for (const char* file : {":/icons/qev-16.png", ":/icons/qev-32.png", ":/icons/qev-48.png"}) {
-        icon.addFile(file);
+        QImageReader reader(file, "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     setWindowIcon(icon);
 
