@@ -1,5 +1,6 @@
 // How fast amounts are written out: the engine on its worst case and on a mix of lengths, beside
 // ICU's rule-based spell-out, the path a C++ developer would otherwise reach for.
+#include "bench/time_keeping_reporter.h"
 #include "currency/currency_table.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
@@ -10,7 +11,6 @@
 #include <unicode/unistr.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <random>
 #include <string>
@@ -111,29 +111,11 @@ void BM_TitleCaseResult(benchmark::State& state) {
 }
 BENCHMARK(BM_TitleCaseResult);
 
-// Keeps each run's time per amount so the ratio can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double At(const std::string& name) const {
-        const auto it = nanoseconds_.find(name);
-        return it == nanoseconds_.end() ? 0.0 : it->second;
-    }
-
-private:
-    std::map<std::string, double> nanoseconds_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    qev::TimeKeepingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double engine = reporter.At("BM_EngineMix");
     const double icu = reporter.At("BM_IcuSpellOutMix");
