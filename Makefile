@@ -46,9 +46,10 @@ run: build
 
 bench: deps
 	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target qev-bench qev-words
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target qev-bench qev-words qev-gui-bench
 	$(RELEASE_BUILD)/bench/qev-bench
 	bench/cli_throughput.sh $(RELEASE_BUILD)/cli/qev-words
+	$(RELEASE_BUILD)/bench/qev-gui-bench
 
 # Installs into PREFIX (default /usr/local); `xargs rm < build/install_manifest.txt` undoes it.
 install: build

@@ -1,0 +1,98 @@
+// How soon the result follows a keystroke in the amount box of the real main window, offscreen:
+// to the result box holding the new Result text, and on to the window painted with it.
+#include "bench/time_keeping_reporter.h"
+#include "currency/currency_table.h"
+#include "engine/amount_words.h"
+#include "ui/fonts.h"
+#include "ui/main/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+qev::Form1* window = nullptr;
+
+QString EngineResult(const QString& amount) {
+    static const qev::SelectedCurrency dollars =
+        *qev::ReadCurrencyRecord(qev::CurrencyRecords()[0]);
+    return QString::fromStdU16String(qev::AmountToWords(amount.toStdU16String(), dollars).text)
+        .replace("\r\n", "\n");
+}
+
+// The longest amount the box takes, its last digit typed and taken back in turn, so that every
+// key converts the whole amount anew. Each key is checked: the result box must hold the Result
+// text of the box's new amount as the key returns.
+void KeystrokeRun(benchmark::State& state, bool painted) {
+    auto* amountBox = window->findChild<QLineEdit*>("Text1");
+    auto* resultBox = window->findChild<QPlainTextEdit*>("Text2");
+    const QString shorter = "777,777,777,777,777.7";
+    const QString longer = shorter + "7";
+    const QString shorterResult = EngineResult(shorter);
+    const QString longerResult = EngineResult(longer);
+    amountBox->setText(shorter);
+    amountBox->setFocus();
+    amountBox->end(false);
+    QCoreApplication::processEvents();
+
+    bool typed = false;
+    for (auto _ : state) {
+        typed = !typed;
+        if (painted) {
+            // As the window system delivers it; the window is then painted before the next key.
+            QTest::keyClick(window->windowHandle(), typed ? Qt::Key_7 : Qt::Key_Backspace);
+        } else {
+            QTest::keyClick(amountBox, typed ? Qt::Key_7 : Qt::Key_Backspace);
+        }
+        if (resultBox->toPlainText() != (typed ? longerResult : shorterResult)) {
+            state.SkipWithError("the result box does not hold the new Result text");
+            break;
+        }
+    }
+    QCoreApplication::processEvents();
+}
+
+void BM_KeystrokeToResult(benchmark::State& state) {
+    KeystrokeRun(state, false);
+}
+BENCHMARK(BM_KeystrokeToResult);
+
+void BM_KeystrokeToPaint(benchmark::State& state) {
+    KeystrokeRun(state, true);
+}
+BENCHMARK(BM_KeystrokeToPaint);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    qev::InstallSongFaceSubstitutes();
+    qev::Form1 form;
+    form.show();
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form)) {
+        std::fputs("qev-gui-bench: the main window did not become active\n", stderr);
+        return 1;
+    }
+    window = &form;
+
+    qev::TimeKeepingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double result = reporter.At("BM_KeystrokeToResult");
+    const double paint = reporter.At("BM_KeystrokeToPaint");
+    if (result > 0 && paint > 0) {
+        std::printf(
+            "\nkeystroke in the amount box: result %.3f ms (target: 0.2), painted %.3f ms\n",
+            result / 1e6, paint / 1e6);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
