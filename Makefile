@@ -46,10 +46,12 @@ run: build
 
 bench: deps
 	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target qev-bench qev-words qev-gui-bench
+	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target qev-bench qev-words qev-gui-bench \
+		qev-first-paint bare-first-paint
 	$(RELEASE_BUILD)/bench/qev-bench
 	bench/cli_throughput.sh $(RELEASE_BUILD)/cli/qev-words
 	$(RELEASE_BUILD)/bench/qev-gui-bench
+	bench/startup.sh $(RELEASE_BUILD)/bench/qev-first-paint $(RELEASE_BUILD)/bench/bare-first-paint
 
 # Installs into PREFIX (default /usr/local); `xargs rm < build/install_manifest.txt` undoes it.
 install: build
