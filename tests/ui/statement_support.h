@@ -6,36 +6,25 @@
 #include "ui/statement/open_home_page.h"
 
 #include <QApplication>
-#include <QByteArray>
-#include <QList>
-#include <QTest>
 
 struct ShellCall {
     WId owner = 0;
-    QByteArray verb;
-    QByteArray file;
-    bool noParameters = false;
-    bool noDirectory = false;
+    QByteArray verb, file;
+    bool noParametersOrDirectory = false;
     int showCommand = -1;
-
     bool operator==(const ShellCall&) const = default;
 };
 
-inline QList<ShellCall>& ShellCalls() {
-    static QList<ShellCall> calls;
-    return calls;
-}
+inline QList<ShellCall> shellCalls; // in the order the recorder was given them
 
 inline void RecordShellCall(WId owner, const char* verb, const char* file, const char* parameters,
                             const char* directory, int showCommand) {
-    ShellCalls().append(
-        {owner, verb, file, parameters == nullptr, directory == nullptr, showCommand});
+    shellCalls.append({owner, verb, file, !parameters && !directory, showCommand});
 }
 
-// What every link to the home page must hand the shell on behalf of the window `owner`: shown as
-// a normal window, not hidden.
+// The home page opened on behalf of the window `owner`, shown as a normal window, not hidden.
 inline ShellCall HomePageCall(WId owner) {
-    return {owner, "open", "http://www.kestrune.com/index.html", true, true, 1};
+    return {owner, "open", "http://www.kestrune.com/index.html", true, 1};
 }
 
 inline QList<qev::Form2*> OpenStatementWindows() {
@@ -50,10 +39,8 @@ inline QList<qev::Form2*> OpenStatementWindows() {
 
 // Closes and destroys every statement window, as 确定 does.
 inline void CloseStatementWindows() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<qev::Form2*>(widget)) {
-            widget->close();
-        }
+    for (qev::Form2* window : OpenStatementWindows()) {
+        window->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
