@@ -98,78 +98,72 @@ private slots:
         QTest::addColumn<QString>("echo");
         QTest::addColumn<QString>("wording");
         QTest::addColumn<bool>("converted");
-        const auto row = [](const char* name, const char* amount, const char* echo,
-                            const char* wording, bool converted = true) {
-            QTest::newRow(name) << QString::fromUtf8(amount) << QString::fromUtf8(echo)
-                                << QString::fromUtf8(wording) << converted;
+        // Whole lines, written without the prefixes every row shares: "0.00" is the echo
+        // "输入： USD0.00", and the words "ONE" the wording "输出： SAY US DOLLARS ONE ONLY".
+        const auto row =
+            [](const char* name, const char* amount, const char* echo, const char* words) {
+                const QString wording = QString::fromUtf8(words);
+                QTest::newRow(name)
+                    << QString::fromUtf8(amount) << "输入： USD" + QString::fromUtf8(echo)
+                    << "输出： SAY US DOLLARS " + wording + (wording.isEmpty() ? "" : " ") + "ONLY"
+                    << true;
+            };
+        const auto rejected = [](const char* name, const char* amount, const char* echo,
+                                 const char* message) {
+            QTest::newRow(name) << QString::fromUtf8(amount)
+                                << "输入： USD" + QString::fromUtf8(echo)
+                                << "输出： " + QString::fromUtf8(message) << false;
         };
-        row("zero", "0", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
-        row("no and between groups", "1001", "输入： USD1,001.00",
-            "输出： SAY US DOLLARS ONE THOUSAND ONE ONLY");
-        row("zero group skipped", "2000001", "输入： USD2,000,001.00",
-            "输出： SAY US DOLLARS TWO MILLION ONE ONLY");
-        row("worked example", "1234567.89", "输入： USD1,234,567.89",
-            "输出： SAY US DOLLARS ONE MILLION TWO HUNDRED AND THIRTY FOUR THOUSAND FIVE "
-            "HUNDRED AND SIXTY SEVEN & EIGHTY NINE CENTS ONLY");
-        row("largest amount", "999999999999999.99", "输入： USD999,999,999,999,999.99",
-            "输出： SAY US DOLLARS NINE HUNDRED AND NINETY NINE TRILLION NINE HUNDRED AND "
-            "NINETY NINE BILLION NINE HUNDRED AND NINETY NINE MILLION NINE HUNDRED AND NINETY "
-            "NINE THOUSAND NINE HUNDRED AND NINETY NINE & NINETY NINE CENTS ONLY");
-        row("forty in a group", "340", "输入： USD340.00",
-            "输出： SAY US DOLLARS THREE HUNDRED AND FORTY ONLY");
-        row("forty cents", "1.40", "输入： USD1.40",
-            "输出： SAY US DOLLARS ONE & FORTY CENTS ONLY");
-        row("one fraction digit is tenths", "0.5", "输入： USD0.50",
-            "输出： SAY US DOLLARS & FIFTY CENTS ONLY");
-        row("cents only", "0.05", "输入： USD0.05", "输出： SAY US DOLLARS & FIVE CENTS ONLY");
-        row("zero fraction", "0.00", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
-        row("subunit used whatever the number", "10.01", "输入： USD10.01",
-            "输出： SAY US DOLLARS TEN & ONE CENTS ONLY");
-        row("one zero decimal", "1.0", "输入： USD1.00", "输出： SAY US DOLLARS ONE ONLY");
-        row("trailing point", "1.", "输入： USD1.00", "输出： SAY US DOLLARS ONE ONLY");
-        row("commas anywhere", "1,0,0", "输入： USD100.00",
-            "输出： SAY US DOLLARS ONE HUNDRED ONLY");
-        row("leading zero kept in echo", "0123", "输入： USD0,123.00",
-            "输出： SAY US DOLLARS ONE HUNDRED AND TWENTY THREE ONLY");
-        row("all zeros", "0000", "输入： USD0,000.00", "输出： SAY US DOLLARS ONLY");
-        row("spaces at both ends cut", "  42  ", "输入： USD42.00",
-            "输出： SAY US DOLLARS FORTY TWO ONLY");
+        row("zero", "0", "0.00", "");
+        row("no and between groups", "1001", "1,001.00", "ONE THOUSAND ONE");
+        row("zero group skipped", "2000001", "2,000,001.00", "TWO MILLION ONE");
+        row("worked example", "1234567.89", "1,234,567.89",
+            "ONE MILLION TWO HUNDRED AND THIRTY FOUR THOUSAND FIVE HUNDRED AND SIXTY SEVEN & "
+            "EIGHTY NINE CENTS");
+        row("largest amount", "999999999999999.99", "999,999,999,999,999.99",
+            "NINE HUNDRED AND NINETY NINE TRILLION NINE HUNDRED AND NINETY NINE BILLION NINE "
+            "HUNDRED AND NINETY NINE MILLION NINE HUNDRED AND NINETY NINE THOUSAND NINE HUNDRED "
+            "AND NINETY NINE & NINETY NINE CENTS");
+        row("forty in a group", "340", "340.00", "THREE HUNDRED AND FORTY");
+        row("forty cents", "1.40", "1.40", "ONE & FORTY CENTS");
+        row("one fraction digit is tenths", "0.5", "0.50", "& FIFTY CENTS");
+        row("cents only", "0.05", "0.05", "& FIVE CENTS");
+        row("zero fraction", "0.00", "0.00", "");
+        row("subunit used whatever the number", "10.01", "10.01", "TEN & ONE CENTS");
+        row("one zero decimal", "1.0", "1.00", "ONE");
+        row("trailing point", "1.", "1.00", "ONE");
+        row("commas anywhere", "1,0,0", "100.00", "ONE HUNDRED");
+        row("leading zero kept in echo", "0123", "0,123.00", "ONE HUNDRED AND TWENTY THREE");
+        row("all zeros", "0000", "0,000.00", "");
+        row("spaces at both ends cut", "  42  ", "42.00", "FORTY TWO");
 
         // Digits beyond the limits are dropped only when they are zeros.
-        row("leading zeros beyond fifteen", "0000000000000001", "输入： USD000,000,000,000,001.00",
-            "输出： SAY US DOLLARS ONE ONLY");
-        row("trailing zeros beyond two decimals", "12.340", "输入： USD12.34",
-            "输出： SAY US DOLLARS TWELVE & THIRTY FOUR CENTS ONLY");
-        row("empty integer before fraction", ".5", "输入： USD0.50",
-            "输出： SAY US DOLLARS & FIFTY CENTS ONLY");
-        row("lone point", ".", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
-        row("lone comma", ",", "输入： USD0.00", "输出： SAY US DOLLARS ONLY");
+        row("leading zeros beyond fifteen", "0000000000000001", "000,000,000,000,001.00", "ONE");
+        row("trailing zeros beyond two decimals", "12.340", "12.34", "TWELVE & THIRTY FOUR CENTS");
+        row("empty integer before fraction", ".5", "0.50", "& FIFTY CENTS");
+        row("lone point", ".", "0.00", "");
+        row("lone comma", ",", "0.00", "");
 
         // Amounts that cannot be written out exactly give no words at all.
-        row("two points in a row", "1..5", "输入： USD1..5", "输出： 无法转换：小数点多于一个",
-            false);
-        row("three dotted parts", "1.5.3", "输入： USD1.5.3", "输出： 无法转换：小数点多于一个",
-            false);
-        row("point inside fraction", "1.23.4", "输入： USD1.23.4",
-            "输出： 无法转换：小数点多于一个", false);
-        row("points checked before digit counts", "1234567890123456..",
-            "输入： USD1234567890123456..", "输出： 无法转换：小数点多于一个", false);
-        row("sixteen integer digits", "1234567890123456", "输入： USD1234567890123456",
-            "输出： 无法转换：整数部分超过15位", false);
-        row("error echo drops commas", "1,234,567,890,123,456", "输入： USD1234567890123456",
-            "输出： 无法转换：整数部分超过15位", false);
-        row("integer checked before fraction", "1234567890123456.789",
-            "输入： USD1234567890123456.789", "输出： 无法转换：整数部分超过15位", false);
-        row("three decimals", "12.345", "输入： USD12.345", "输出： 无法转换：小数部分超过两位",
-            false);
-        row("nonzero beyond trailing zeros", "1.0001", "输入： USD1.0001",
-            "输出： 无法转换：小数部分超过两位", false);
-        row("letter", "12a", "输入： USD12A", "输出： 无法转换：含有无效字符", false);
-        row("line break shown as replacement", "1\n2",
-            "输入： USD1\xef\xbf\xbd"
-            "2",
-            "输出： 无法转换：含有无效字符", false);
-        row("inner space", "1 000", "输入： USD1 000", "输出： 无法转换：含有无效字符", false);
+        rejected("two points in a row", "1..5", "1..5", "无法转换：小数点多于一个");
+        rejected("three dotted parts", "1.5.3", "1.5.3", "无法转换：小数点多于一个");
+        rejected("point inside fraction", "1.23.4", "1.23.4", "无法转换：小数点多于一个");
+        rejected("points checked before digit counts", "1234567890123456..", "1234567890123456..",
+                 "无法转换：小数点多于一个");
+        rejected("sixteen integer digits", "1234567890123456", "1234567890123456",
+                 "无法转换：整数部分超过15位");
+        rejected("error echo drops commas", "1,234,567,890,123,456", "1234567890123456",
+                 "无法转换：整数部分超过15位");
+        rejected("integer checked before fraction", "1234567890123456.789", "1234567890123456.789",
+                 "无法转换：整数部分超过15位");
+        rejected("three decimals", "12.345", "12.345", "无法转换：小数部分超过两位");
+        rejected("nonzero beyond trailing zeros", "1.0001", "1.0001", "无法转换：小数部分超过两位");
+        rejected("letter", "12a", "12A", "无法转换：含有无效字符");
+        rejected("line break shown as replacement", "1\n2",
+                 "1\xef\xbf\xbd"
+                 "2",
+                 "无法转换：含有无效字符");
+        rejected("inner space", "1 000", "1 000", "无法转换：含有无效字符");
     }
     void amountToWords() {
         QFETCH(QString, amount);
