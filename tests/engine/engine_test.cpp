@@ -321,19 +321,16 @@ private slots:
         QCOMPARE(Q(CapitalizeAt(U16(text), static_cast<std::size_t>(position))), result);
     }
 
+    // The window's amount-box table covers typing and pasting; these are the caret and
+    // leading-point cases it cannot reach.
     void cleanAmountInput_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("cleaned");
         QTest::addColumn<int>("cleanedCaret");
         Row("clean text untouched", "1,234.5", 7, "1,234.5", 7);
-        Row("letter typed in the middle", "1a2", 2, "12", 1);
         Row("every occurrence goes", "a1a2a", 5, "12", 2);
-        Row("spaces", "1 000 000", 9, "1000000", 7);
-        Row("full-width digits", "１２３", 3, "", 0);
         Row("control characters", "1\t2\n3\r", 6, "123", 3);
-        Row("leading point gets a zero", ".5", 2, "0.5", 3);
-        Row("lone point", ".", 1, "0.", 2);
         Row("caret before the leading point", ".5", 0, "0.5", 0);
         Row("point leading after cleaning", "x.5", 3, "0.5", 3);
         Row("two leading points", "..5", 3, "0..5", 4);
