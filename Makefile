@@ -4,10 +4,12 @@ BUILD_TYPE  ?= RelWithDebInfo
 RELEASE_BUILD ?= build-release
 ASAN_BUILD  ?= build-asan
 FUZZ_BUILD  ?= build-fuzz
+WINDOWS_BUILD ?= build-windows
 FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-sanitize fuzz run bench install package format clean
+.PHONY: all deps configure build test test-sanitize fuzz run bench install package format clean \
+	windows test-windows
 
 # A sanitizer report fails the test that caused it, child processes included. Leaks are reported
 # except the system libraries' own, listed in scripts/lsan.supp.
@@ -41,6 +43,16 @@ fuzz: deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The Windows build, cross-compiled with MinGW-w64: qev-words.exe and the core's test programs.
+windows: deps
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DQEV_LINUX_WORDS=$(CURDIR)/$(BUILD)/cli/qev-words >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# Those tests under Wine, and qev-words.exe beside the Linux qev-words, which it must match.
+test-windows: build windows
+	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
+
 run: build
 	@scripts/run.sh $(BUILD)
 
@@ -67,4 +79,4 @@ format:
 	git ls-files -z --cached --others --exclude-standard '*.cpp' '*.h' | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(RELEASE_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(RELEASE_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)

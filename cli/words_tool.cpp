@@ -4,10 +4,7 @@
 #include "engine/amount_input.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
-
-#include <unicode/ustring.h>
-#include <unicode/utf16.h>
-#include <unicode/utf8.h>
+#include "engine/text_services.h"
 
 #include <algorithm>
 #include <charconv>
@@ -48,21 +45,15 @@ constexpr std::size_t kOutputBlock = 64 * 1024;
 // A rejected amount is quoted in its message up to this many bytes.
 constexpr std::size_t kQuoteLimit = 64;
 
-// Converted in pieces, so no text is too long for ICU's 32-bit lengths.
-void AppendUtf8(std::string& out, std::u16string_view text) {
+// Converted in pieces, so no text is too long for the system's conversion.
+void AppendUtf8InPieces(std::string& out, std::u16string_view text) {
     constexpr std::size_t kPiece = std::size_t{1} << 20;
     while (!text.empty()) {
         std::size_t size = std::min(text.size(), kPiece);
-        if (size < text.size() && U16_IS_LEAD(text[size - 1])) {
+        if (size < text.size() && (text[size - 1] & 0xfc00) == 0xd800) {
             --size; // keep a surrogate pair together
         }
-        const std::size_t start = out.size();
-        out.resize(start + size * 3);
-        int32_t length = 0;
-        UErrorCode status = U_ZERO_ERROR;
-        u_strToUTF8WithSub(out.data() + start, static_cast<int32_t>(size * 3), &length, text.data(),
-                           static_cast<int32_t>(size), 0xfffd, nullptr, &status);
-        out.resize(start + (U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0));
+        AppendUtf8(out, text.substr(0, size));
         text.remove_prefix(size);
     }
 }
@@ -73,10 +64,11 @@ std::string Printable(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes.data(), i, bytes.size(), c);
-        if (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
-            // U8_NEXT has consumed one malformed sequence or one control character.
+        const Utf8Character character = FirstUtf8Character(bytes.substr(i));
+        const char32_t c = character.codePoint;
+        i += character.length;
+        if (!character.valid || c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
+            // One control character, or the longest start of a character that is not UTF-8.
             for (std::size_t k = start; k < i; ++k) {
                 constexpr char kHex[] = "0123456789abcdef";
                 const auto byte = static_cast<unsigned char>(bytes[k]);
@@ -139,11 +131,9 @@ public:
         for (std::size_t i = 0; i < trimmed.size(); ++i) {
             if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
                 // Name the whole character, not just its first byte.
-                std::size_t end = i;
-                UChar32 c = 0;
-                U8_NEXT(trimmed.data(), end, trimmed.size(), c);
+                const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
                 return Reject("qev-words: invalid character '" +
-                              Printable(trimmed.substr(i, end - i)) + "' in amount \"" +
+                              Printable(trimmed.substr(i, length)) + "' in amount \"" +
                               Quoted(amount) + "\"\n");
             }
             wide.push_back(static_cast<char16_t>(trimmed[i]));
@@ -158,7 +148,7 @@ public:
             text.erase(lineBreak, 1);
         }
         text.push_back(u'\n');
-        AppendUtf8(buffer_, text);
+        AppendUtf8InPieces(buffer_, text);
         if (interactive_ || buffer_.size() >= kOutputBlock) {
             Flush();
         }
@@ -229,9 +219,9 @@ void WriteList(std::ostream& out) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         const auto currency = ReadCurrencyRecord(records[i]);
         list += std::to_string(i) + '\t';
-        AppendUtf8(list, currency->code);
+        AppendUtf8InPieces(list, currency->code);
         list += '\t';
-        AppendUtf8(list, ListEntryText(records[i]));
+        AppendUtf8InPieces(list, ListEntryText(records[i]));
         list += '\n';
     }
     out << list << std::flush;

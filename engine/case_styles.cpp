@@ -1,25 +1,19 @@
 #include "engine/case_styles.h"
 
-#include <unicode/uchar.h>
-#include <unicode/ustring.h>
-#include <unicode/utf16.h>
+#include "engine/text_services.h"
 
 #include <algorithm>
-#include <climits>
-#include <stdexcept>
 
 namespace qev {
 
 namespace {
 
-// ICU's whole-string case mappings in the root locale, so the user's locale (Turkish dotted i,
-// say) never changes the wording.
-using MapFunction = int32_t (*)(UChar*, int32_t, const UChar*, int32_t, const char*, UErrorCode*);
-
-// Appends the mapped text. Plain ASCII, the common case, has only the pairs a-z and A-Z to map
-// (from `first` to `first` + 25), so it skips ICU.
-void AppendMapped(std::u16string& out, std::u16string_view text, MapFunction map, char16_t first) {
+// Appends the text in the letter case. Plain ASCII, the common case, has only the pairs a-z and
+// A-Z to map, so it needs no system call. The rest goes to the system in pieces it can take, cut
+// after a space or line break where one is near, so no word is split.
+void AppendMapped(std::u16string& out, std::u16string_view text, LetterCase letterCase) {
     if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })) {
+        const char16_t first = letterCase == LetterCase::Upper ? u'a' : u'A';
         const std::size_t start = out.size();
         out.append(text);
         for (auto it = out.begin() + static_cast<std::ptrdiff_t>(start); it != out.end(); ++it) {
@@ -29,23 +23,18 @@ void AppendMapped(std::u16string& out, std::u16string_view text, MapFunction map
         }
         return;
     }
-    if (text.size() > INT32_MAX / 3) {
-        throw std::length_error("text too long for case mapping");
+    while (!text.empty()) {
+        std::size_t size = std::min(text.size(), kMaxMappedLength - 1);
+        if (size < text.size()) {
+            const auto gap = text.substr(0, size).find_last_of(u" \r\n");
+            size = gap != std::u16string_view::npos && gap > 0 ? gap + 1 : size;
+            size -= (text[size - 1] & 0xfc00) == 0xd800 ? 1 : 0; // a surrogate pair stays whole
+        }
+        if (!AppendSystemCase(out, text.substr(0, size), letterCase)) {
+            out.append(text.substr(0, size)); // what the system cannot map stays as it is
+        }
+        text.remove_prefix(size);
     }
-    const auto length = static_cast<int32_t>(text.size());
-    std::u16string result(text.size(), u'\0');
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t needed = map(result.data(), length, text.data(), length, "", &status);
-    if (status == U_BUFFER_OVERFLOW_ERROR) {
-        // Some mappings lengthen the text ("ß" upper-cases to "SS").
-        result.resize(static_cast<std::size_t>(needed));
-        status = U_ZERO_ERROR;
-        needed = map(result.data(), needed, text.data(), length, "", &status);
-    }
-    if (U_FAILURE(status)) {
-        throw std::runtime_error(u_errorName(status));
-    }
-    out.append(result, 0, static_cast<std::size_t>(needed));
 }
 
 // Upper-cases the code point that starts at the 0-based index, by the one-to-one mapping, so a
@@ -54,34 +43,39 @@ void CapitalizeInPlace(std::u16string& text, std::size_t index) {
     if (index >= text.size()) {
         return;
     }
-    std::size_t next = index;
-    UChar32 c = 0;
-    U16_NEXT(text.data(), next, text.size(), c);
-    const UChar32 upper = u_toupper(c);
+    const bool pair = (text[index] & 0xfc00) == 0xd800 && index + 1 < text.size() &&
+                      (text[index + 1] & 0xfc00) == 0xdc00;
+    const char32_t c = pair ? 0x10000 + ((char32_t(text[index]) - 0xd800) << 10) +
+                                  (char32_t(text[index + 1]) - 0xdc00)
+                            : text[index];
+    const char32_t upper = SystemCapitalOf(c);
     if (upper == c) {
         return;
     }
-    UChar units[U16_MAX_LENGTH];
-    std::size_t unitCount = 0;
-    U16_APPEND_UNSAFE(units, unitCount, upper);
-    text.replace(index, next - index, reinterpret_cast<const char16_t*>(units), unitCount);
+    if (upper < 0x10000) {
+        text.replace(index, pair ? 2 : 1, 1, static_cast<char16_t>(upper));
+    } else {
+        const char16_t units[] = {static_cast<char16_t>(0xd800 + ((upper - 0x10000) >> 10)),
+                                  static_cast<char16_t>(0xdc00 + ((upper - 0x10000) & 0x3ff))};
+        text.replace(index, pair ? 2 : 1, units, 2);
+    }
 }
 
 } // namespace
 
 void AppendUpperCase(std::u16string& out, std::u16string_view text) {
-    AppendMapped(out, text, u_strToUpper, u'a');
+    AppendMapped(out, text, LetterCase::Upper);
 }
 
 std::u16string ToUpperCase(std::u16string_view text) {
     std::u16string upper;
-    AppendMapped(upper, text, u_strToUpper, u'a');
+    AppendMapped(upper, text, LetterCase::Upper);
     return upper;
 }
 
 std::u16string ToLowerCase(std::u16string_view text) {
     std::u16string lower;
-    AppendMapped(lower, text, u_strToLower, u'A');
+    AppendMapped(lower, text, LetterCase::Lower);
     return lower;
 }
 

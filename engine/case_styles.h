@@ -1,4 +1,4 @@
-// The three letter-case styles the result box can be recast in, by Unicode's case mapping.
+// The three letter-case styles the result box can be recast in, by the system's case mapping.
 #pragma once
 
 #include <cstddef>

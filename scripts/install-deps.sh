@@ -7,6 +7,8 @@ packages=(
     cmake make g++ pkg-config
     libicu-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    googletest                   # GoogleTest's sources, built for each build
+    mingw-w64 g++-mingw-w64-x86-64-posix wine # the Windows build, and its tests under Wine
     libbenchmark-dev
     clang libclang-rt-14-dev # libFuzzer for make fuzz
     fonts-arphic-uming
@@ -25,7 +27,13 @@ done
 
 echo "install-deps: installing ${missing[*]}"
 sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+        echo "install-deps: as root, run: apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

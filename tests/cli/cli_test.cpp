@@ -63,6 +63,13 @@ TEST(Cli, Conversions) {
          "输入： USD12.00\n输出： SAY US DOLLARS TWELVE ONLY\n"
          "输入： USD7.00\n输出： SAY US DOLLARS SEVEN ONLY\n"
          "输入： USD40.00\n输出： SAY US DOLLARS FORTY ONLY\n"},
+        // Input is bytes, on Windows too: a Ctrl-Z byte is no end of input.
+        {{},
+         "1\n\x1a\n2",
+         "输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY\n"
+         "输入： USD2.00\n输出： SAY US DOLLARS TWO ONLY\n",
+         "qev-words: invalid character '\\x1a' in amount \"\\x1a\"\n",
+         1},
         // A rejected amount is reported and the rest goes on.
         {{"1", "12a", "2"},
          "",
