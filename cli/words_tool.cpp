@@ -8,9 +8,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <istream>
+#include <cstdio>
 #include <optional>
-#include <ostream>
 #include <string_view>
 
 namespace qev {
@@ -18,7 +17,8 @@ namespace qev {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [AMOUNT ...]\n"
+    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--line-buffered]\n"
+    "                 [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -34,11 +34,14 @@ constexpr std::string_view kHelp =
     "                         default 0, US Dollars (see --list)\n"
     "  --case upper|title|lower\n"
     "                         letter case of the result; default upper\n"
+    "  --line-buffered        write each result at once, not in blocks (the default\n"
+    "                         when standard output is a terminal)\n"
     "  --list                 the currency list: index, code and name, tab-separated\n"
     "  --                     ends the options\n"
     "  --help, --version      this text, the version\n"
     "\n"
-    "Exit status: 0 every amount converted, 1 some amount rejected, 2 bad command line.\n";
+    "Exit status: 0 every amount converted, 1 some amount rejected, 2 bad command line,\n"
+    "3 input could not be read or output not written.\n";
 
 // Results are written in blocks of about this size, so long streams go fast.
 constexpr std::size_t kOutputBlock = 64 * 1024;
@@ -58,7 +61,23 @@ void AppendUtf8InPieces(std::string& out, std::u16string_view text) {
     }
 }
 
-// Bytes safe to show on a terminal: control characters and bytes that are not UTF-8 as \xNN.
+// Characters that show as nothing, as a blank that is not a space, or that reorder the text
+// around them: no-break and other spaces, zero-width and joining characters, bidirectional
+// controls and the other format characters.
+bool IsInvisible(char32_t c) {
+    constexpr std::pair<char32_t, char32_t> kRanges[] = {
+        {0x00a0, 0x00a0},   {0x00ad, 0x00ad},   {0x034f, 0x034f},   {0x061c, 0x061c},
+        {0x115f, 0x1160},   {0x17b4, 0x17b5},   {0x180b, 0x180f},   {0x2000, 0x200f},
+        {0x2028, 0x202f},   {0x205f, 0x206f},   {0x3000, 0x3000},   {0x3164, 0x3164},
+        {0xfe00, 0xfe0f},   {0xfeff, 0xfeff},   {0xffa0, 0xffa0},   {0xfff0, 0xfffb},
+        {0x1bca0, 0x1bca3}, {0x1d173, 0x1d17a}, {0xe0000, 0xe0fff},
+    };
+    return std::any_of(std::begin(kRanges), std::end(kRanges),
+                       [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+// Bytes safe to show on a terminal: control characters and bytes that are not UTF-8 as \xNN,
+// invisible characters as \u{XXXX}.
 std::string Printable(std::string_view bytes) {
     std::string shown;
     std::size_t i = 0;
@@ -70,12 +89,14 @@ std::string Printable(std::string_view bytes) {
         if (!character.valid || c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
             // One control character, or the longest start of a character that is not UTF-8.
             for (std::size_t k = start; k < i; ++k) {
-                constexpr char kHex[] = "0123456789abcdef";
-                const auto byte = static_cast<unsigned char>(bytes[k]);
-                shown += "\\x";
-                shown += kHex[byte >> 4];
-                shown += kHex[byte & 0xf];
+                char hex[5];
+                std::snprintf(hex, sizeof hex, "\\x%02x", static_cast<unsigned char>(bytes[k]));
+                shown += hex;
             }
+        } else if (IsInvisible(c)) {
+            char escape[16];
+            std::snprintf(escape, sizeof escape, "\\u{%04X}", static_cast<unsigned>(c));
+            shown += escape;
         } else {
             shown.append(bytes.substr(start, i - start));
         }
@@ -107,78 +128,170 @@ struct Options {
     SelectedCurrency currency;
     CaseStyle style = CaseStyle::Upper;
     bool list = false;
+    bool lineBuffered = false;
     std::vector<std::string_view> amounts;
 };
 
-class Converter {
+// The tool's two outputs. The first write that fails ends the run: nothing after it could be
+// trusted to arrive.
+class Outputs {
 public:
-    Converter(const Options& options, std::ostream& out, std::ostream& err, bool interactive)
-        : options_(options), out_(out), err_(err), interactive_(interactive) {}
+    Outputs(ByteOutput& out, ByteOutput& err) : out_(out), err_(err) {}
 
-    ~Converter() { Flush(); }
+    bool Failed() const { return failed_; }
 
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Writes the amount's two lines; false when it was rejected or not convertible.
-    bool Convert(std::string_view amount) {
-        const std::string_view trimmed = TrimBlanks(amount);
-        if (trimmed.empty()) {
-            return Reject("qev-words: empty amount\n");
-        }
-        std::u16string wide;
-        wide.reserve(trimmed.size());
-        for (std::size_t i = 0; i < trimmed.size(); ++i) {
-            if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
-                // Name the whole character, not just its first byte.
-                const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
-                return Reject("qev-words: invalid character '" +
-                              Printable(trimmed.substr(i, length)) + "' in amount \"" +
-                              Quoted(amount) + "\"\n");
-            }
-            wide.push_back(static_cast<char16_t>(trimmed[i]));
-        }
-
-        const Conversion conversion = AmountToWords(wide, options_.currency);
-        std::u16string text = options_.style == CaseStyle::Upper
-                                  ? conversion.text
-                                  : ApplyCaseStyle(conversion.text, options_.style);
-        const auto lineBreak = text.find(u"\r\n");
-        if (lineBreak != std::u16string::npos) {
-            text.erase(lineBreak, 1);
-        }
-        text.push_back(u'\n');
-        AppendUtf8InPieces(buffer_, text);
-        if (interactive_ || buffer_.size() >= kOutputBlock) {
+    // Standard output goes in blocks, or a result at a time when line-buffered.
+    void Out(std::string_view bytes) {
+        buffer_.append(bytes);
+        if (buffer_.size() >= kOutputBlock) {
             Flush();
         }
-        return conversion.converted;
     }
 
     void Flush() {
-        if (!buffer_.empty()) {
-            out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        if (!failed_ && !buffer_.empty()) {
+            std::string reason;
+            if (!out_.Write(buffer_, reason)) {
+                failed_ = true;
+                std::string ignored; // standard error is all that is left to say it on
+                err_.Write("qev-words: write error: " + reason + "\n", ignored);
+            }
             buffer_.clear();
         }
-        out_.flush();
+    }
+
+    // Messages go out at once, after what standard output has so far.
+    void Err(const std::string& message) {
+        Flush();
+        std::string reason;
+        if (!failed_ && !err_.Write(message, reason)) {
+            failed_ = true;
+        }
     }
 
 private:
-    bool Reject(const std::string& message) {
-        err_ << message;
-        return false;
-    }
-
-    const Options& options_;
-    std::ostream& out_;
-    std::ostream& err_;
-    bool interactive_;
+    ByteOutput& out_;
+    ByteOutput& err_;
     std::string buffer_;
+    bool failed_ = false;
 };
 
-int UsageError(std::ostream& err, const std::string& reason) {
-    err << "qev-words: " << Printable(reason) << '\n' << kUsage;
-    return kExitUsage;
+// Writes the amount's two lines; false when it was rejected or not convertible.
+bool Convert(std::string_view amount, const Options& options, Outputs& outputs) {
+    const std::string_view trimmed = TrimBlanks(amount);
+    if (trimmed.empty()) {
+        outputs.Err("qev-words: empty amount\n");
+        return false;
+    }
+    std::u16string wide;
+    wide.reserve(trimmed.size());
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
+            // Name the whole character, not just its first byte.
+            const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
+            outputs.Err("qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
+                        "' in amount \"" + Quoted(amount) + "\"\n");
+            return false;
+        }
+        wide.push_back(static_cast<char16_t>(trimmed[i]));
+    }
+
+    const Conversion conversion = AmountToWords(wide, options.currency);
+    std::u16string text = options.style == CaseStyle::Upper
+                              ? conversion.text
+                              : ApplyCaseStyle(conversion.text, options.style);
+    const auto lineBreak = text.find(u"\r\n");
+    if (lineBreak != std::u16string::npos) {
+        text.erase(lineBreak, 1);
+    }
+    text.push_back(u'\n');
+    std::string bytes;
+    AppendUtf8InPieces(bytes, text);
+    outputs.Out(bytes);
+    if (options.lineBuffered) {
+        outputs.Flush();
+    }
+    return conversion.converted;
+}
+
+// The lines of the input, read in blocks. A line is held only up to the length limit: the rest of
+// a longer one is read past, never kept.
+class LineReader {
+public:
+    explicit LineReader(ByteInput& in) : in_(in) {}
+
+    enum class Next { Line, TooLong, End, ReadError };
+
+    // The next line, without its line feed; valid until the next call. `reason` says why a read
+    // failed.
+    Next Read(std::string_view& line, std::string& reason) {
+        bool tooLong = false;
+        for (;;) {
+            const std::size_t feed = buffer_.find('\n', scanned_);
+            if (feed != std::string::npos) {
+                line = std::string_view(buffer_).substr(start_, feed - start_);
+                start_ = scanned_ = feed + 1;
+                return tooLong || line.size() > kMaxLineLength ? Next::TooLong : Next::Line;
+            }
+            scanned_ = buffer_.size();
+            if (buffer_.size() - start_ > kMaxLineLength) {
+                tooLong = true;
+                buffer_.clear();
+                start_ = scanned_ = 0;
+            }
+            if (ended_) {
+                if (start_ == buffer_.size() && !tooLong) {
+                    return Next::End;
+                }
+                line = std::string_view(buffer_).substr(start_);
+                start_ = scanned_ = buffer_.size();
+                return tooLong ? Next::TooLong : Next::Line;
+            }
+            buffer_.erase(0, start_);
+            scanned_ -= start_;
+            start_ = 0;
+            const std::size_t size = buffer_.size();
+            buffer_.resize(size + kInputBlock);
+            const std::ptrdiff_t count = in_.Read(buffer_.data() + size, kInputBlock, reason);
+            buffer_.resize(size + static_cast<std::size_t>(std::max<std::ptrdiff_t>(count, 0)));
+            if (count < 0) {
+                return Next::ReadError;
+            }
+            ended_ = count == 0;
+            // A UTF-8 byte-order mark, as Windows editors save it, is no part of the first line.
+            if (!markChecked_ && (buffer_.size() >= 3 || ended_)) {
+                if (std::string_view(buffer_).starts_with("\xef\xbb\xbf")) {
+                    buffer_.erase(0, 3);
+                }
+                markChecked_ = true;
+            }
+        }
+    }
+
+private:
+    static constexpr std::size_t kInputBlock = 64 * 1024;
+
+    ByteInput& in_;
+    std::string buffer_;
+    std::size_t start_ = 0;   // where the next line starts
+    std::size_t scanned_ = 0; // how far it is known to hold no line feed
+    bool ended_ = false;
+    bool markChecked_ = false;
+};
+
+int UsageError(ByteOutput& err, const std::string& reason) {
+    std::string ignored;
+    return err.Write("qev-words: " + Printable(reason) + "\n" + std::string(kUsage), ignored)
+               ? kExitUsage
+               : kExitIoError;
+}
+
+// Writes everything of a reply, such as the list or the help; status 3 when it could not.
+int Reply(const std::string& text, ByteOutput& out, ByteOutput& err) {
+    Outputs outputs(out, err);
+    outputs.Out(text);
+    outputs.Flush();
+    return outputs.Failed() ? kExitIoError : kExitConverted;
 }
 
 std::optional<std::size_t> CurrencyIndex(std::string_view value) {
@@ -213,7 +326,7 @@ std::optional<CaseStyle> StyleNamed(std::string_view name) {
     return std::nullopt;
 }
 
-void WriteList(std::ostream& out) {
+std::string CurrencyList() {
     std::string list;
     const auto& records = CurrencyRecords();
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -224,14 +337,15 @@ void WriteList(std::ostream& out) {
         AppendUtf8InPieces(list, ListEntryText(records[i]));
         list += '\n';
     }
-    out << list << std::flush;
+    return list;
 }
 
 } // namespace
 
-int RunWordsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                 std::ostream& err, bool interactive) {
+int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput& out,
+                 ByteOutput& err, bool lineBuffered) {
     Options options;
+    options.lineBuffered = lineBuffered;
     std::size_t currencyIndex = 0;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -245,15 +359,17 @@ int RunWordsTool(const std::vector<std::string>& args, std::istream& in, std::os
             continue;
         }
         if (arg == "--help" || arg == "-h") {
-            out << kUsage << '\n' << kHelp << std::flush;
-            return kExitConverted;
+            return Reply(std::string(kUsage) + "\n" + std::string(kHelp), out, err);
         }
         if (arg == "--version") {
-            out << "qev-words " QEV_VERSION "\n" << std::flush;
-            return kExitConverted;
+            return Reply("qev-words " QEV_VERSION "\n", out, err);
         }
         if (arg == "--list") {
             options.list = true;
+            continue;
+        }
+        if (arg == "--line-buffered") {
+            options.lineBuffered = true;
             continue;
         }
         // "--currency X" or "--currency=X", likewise --case.
@@ -289,29 +405,52 @@ int RunWordsTool(const std::vector<std::string>& args, std::istream& in, std::os
         if (!options.amounts.empty()) {
             return UsageError(err, "--list takes no amounts");
         }
-        WriteList(out);
-        return kExitConverted;
+        return Reply(CurrencyList(), out, err);
     }
 
     options.currency = *ReadCurrencyRecord(CurrencyRecords()[currencyIndex]);
-    Converter converter(options, out, err, interactive);
+    Outputs outputs(out, err);
     bool allConverted = true;
     if (!options.amounts.empty()) {
         for (const std::string_view amount : options.amounts) {
-            allConverted = converter.Convert(amount) && allConverted;
+            allConverted = Convert(amount, options, outputs) && allConverted;
+            if (outputs.Failed()) {
+                return kExitIoError;
+            }
         }
     } else {
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
+        LineReader reader(in);
+        std::string_view line;
+        std::string reason;
+        for (std::size_t number = 1;; ++number) {
+            const LineReader::Next next = reader.Read(line, reason);
+            if (next == LineReader::Next::End) {
+                break;
             }
-            if (!TrimBlanks(line).empty()) {
-                allConverted = converter.Convert(line) && allConverted;
+            if (next == LineReader::Next::ReadError) {
+                outputs.Err("qev-words: read error: " + reason + "\n");
+                return kExitIoError;
+            }
+            if (next == LineReader::Next::TooLong) {
+                outputs.Err("qev-words: line " + std::to_string(number) + " too long\n");
+                allConverted = false;
+            } else {
+                if (line.ends_with('\r')) {
+                    line.remove_suffix(1);
+                }
+                if (!TrimBlanks(line).empty()) {
+                    allConverted = Convert(line, options, outputs) && allConverted;
+                }
+            }
+            if (outputs.Failed()) {
+                return kExitIoError;
             }
         }
     }
-    converter.Flush();
+    outputs.Flush();
+    if (outputs.Failed()) {
+        return kExitIoError;
+    }
     return allConverted ? kExitConverted : kExitRejected;
 }
 

@@ -1,8 +1,9 @@
 // qev-words, the command-line companion: writes amounts out in words for scripts and batch work.
 #pragma once
 
-#include <iosfwd>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qev {
@@ -11,10 +12,54 @@ namespace qev {
 inline constexpr int kExitConverted = 0; // every amount written out
 inline constexpr int kExitRejected = 1;  // some amount rejected or not convertible
 inline constexpr int kExitUsage = 2;     // bad command line
+inline constexpr int kExitIoError = 3;   // input could not be read or output not written
+
+// Where the tool reads its amounts: standard input, or bytes in tests and fuzzers.
+class ByteInput {
+public:
+    virtual ~ByteInput() = default;
+    // Reads up to `size` bytes: how many, 0 at the end of input, or -1 with the reason.
+    virtual std::ptrdiff_t Read(char* data, std::size_t size, std::string& reason) = 0;
+};
+
+// Where it writes: standard output and error, or strings.
+class ByteOutput {
+public:
+    virtual ~ByteOutput() = default;
+    // Writes every byte, or gives the reason why not.
+    virtual bool Write(std::string_view bytes, std::string& reason) = 0;
+};
+
+class StringInput : public ByteInput {
+public:
+    explicit StringInput(std::string_view bytes) : bytes_(bytes) {}
+    std::ptrdiff_t Read(char* data, std::size_t size, std::string&) override {
+        const std::size_t count = bytes_.copy(data, size);
+        bytes_.remove_prefix(count);
+        return static_cast<std::ptrdiff_t>(count);
+    }
+
+private:
+    std::string_view bytes_;
+};
+
+class StringOutput : public ByteOutput {
+public:
+    bool Write(std::string_view bytes, std::string&) override {
+        text.append(bytes);
+        ++writes;
+        return true;
+    }
+    std::string text;
+    std::size_t writes = 0;
+};
+
+// A line of input longer than this is rejected without being held whole: no amount comes near.
+inline constexpr std::size_t kMaxLineLength = std::size_t{1} << 20;
 
 // Runs qev-words on the arguments that follow the program name, reading amounts from `in` when
-// none is given. `interactive` writes each result at once instead of in blocks.
-int RunWordsTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                 std::ostream& err, bool interactive = false);
+// none is given. `lineBuffered` writes each result at once instead of in blocks.
+int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput& out,
+                 ByteOutput& err, bool lineBuffered = false);
 
 } // namespace qev

@@ -58,7 +58,8 @@ void AppendUtf8(std::string& out, std::u16string_view text) {
     // Without WC_ERR_INVALID_CHARS, an unpaired surrogate becomes U+FFFD.
     const auto source = reinterpret_cast<LPCWCH>(text.data());
     const auto length = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(CP_UTF8, 0, source, length, nullptr, 0, nullptr, nullptr);
+    const int needed =
+        WideCharToMultiByte(CP_UTF8, 0, source, length, nullptr, 0, nullptr, nullptr);
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(needed));
     WideCharToMultiByte(CP_UTF8, 0, source, length, out.data() + start, needed, nullptr, nullptr);

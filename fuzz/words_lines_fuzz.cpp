@@ -6,7 +6,6 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -27,12 +26,12 @@ bool IsValidUtf8(std::string_view bytes) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
-    std::istringstream in{std::string(input)};
-    std::ostringstream out;
-    std::ostringstream err;
+    qev::StringInput in(input);
+    qev::StringOutput out;
+    qev::StringOutput err;
     const int status = qev::RunWordsTool({}, in, out, err);
-    const std::string written = out.str();
-    const std::string errors = err.str();
+    const std::string& written = out.text;
+    const std::string& errors = err.text;
 
     // Each non-blank line is converted (two lines out) or rejected for a character that cannot
     // be in an amount (one line on standard error).
@@ -42,6 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t end = std::min(input.find('\n', start), input.size());
         std::string_view line = input.substr(start, end - start);
         start = end + 1;
+        if (line.data() == input.data() && line.starts_with("\xef\xbb\xbf")) {
+            line.remove_prefix(3); // a byte-order mark opening the input
+        }
+        if (line.size() > qev::kMaxLineLength) {
+            ++amounts; // too long to be held: reported, not read
+            ++rejected;
+            continue;
+        }
         if (line.ends_with('\r')) {
             line.remove_suffix(1);
         }

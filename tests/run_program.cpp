@@ -22,8 +22,8 @@ namespace {
 #ifdef _WIN32
 
 std::wstring Wide(std::string_view text) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0);
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;
@@ -91,11 +91,29 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
     CloseHandle(process.hProcess);
     return static_cast<int>(status);
 #else
+    const int streams[3] = {open(in.c_str(), O_RDONLY | O_CLOEXEC),
+                            open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600),
+                            open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
+    const int pid = StartProgram(program, args, streams);
+    for (const int fd : streams) {
+        close(fd);
+    }
+    return pid < 0 ? -1 : WaitForProgram(pid);
+#endif
+}
+
+#ifndef _WIN32
+int StartProgram(const std::string& program, const std::vector<std::string>& args,
+                 const int (&streams)[3]) {
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    for (int fd = 0; fd < 3; ++fd) {
+        if (streams[fd] < 0) {
+            posix_spawn_file_actions_addclose(&files, fd);
+        } else {
+            posix_spawn_file_actions_adddup2(&files, streams[fd], fd);
+        }
+    }
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& arg : args) {
@@ -105,13 +123,17 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program.c_str(), &files, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&files);
+    return spawned == 0 ? pid : -1;
+}
+
+int WaitForProgram(int pid) {
     int status = 0;
-    if (spawned != 0 || waitpid(pid, &status, 0) != pid) {
+    if (waitpid(pid, &status, 0) != pid) {
         return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
 }
+#endif
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                       std::string_view input) {
@@ -136,8 +158,7 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
 ScratchFolder::ScratchFolder() {
     static std::atomic<unsigned> count{0};
     path_ = std::filesystem::temp_directory_path() /
-            ("qev-test-" + std::to_string(std::random_device{}()) + "-" +
-             std::to_string(count++));
+            ("qev-test-" + std::to_string(std::random_device{}()) + "-" + std::to_string(count++));
     std::filesystem::create_directories(path_);
 }
 

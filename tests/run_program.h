@@ -24,6 +24,15 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                       std::string_view input = {});
 
+#ifndef _WIN32
+// Starts the program with the descriptors `streams` as its standard input, output and error (-1:
+// left closed): its process id, or -1.
+int StartProgram(const std::string& program, const std::vector<std::string>& args,
+                 const int (&streams)[3]);
+// Its exit status once it has ended, or -1.
+int WaitForProgram(int pid);
+#endif
+
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view bytes);
 

@@ -4,8 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
 #include <random>
+#include <thread>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+#endif
 
 using namespace qev::test;
 
@@ -20,7 +29,8 @@ namespace {
 #endif
 
 const std::string kUsage =
-    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [AMOUNT ...]\n"
+    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--line-buffered]\n"
+    "                 [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -70,6 +80,11 @@ TEST(Cli, Conversions) {
          "输入： USD2.00\n输出： SAY US DOLLARS TWO ONLY\n",
          "qev-words: invalid character '\\x1a' in amount \"\\x1a\"\n",
          1},
+        // A byte-order mark, as Notepad saves it, is no part of the first amount.
+        {{},
+         "\xef\xbb\xbf"
+         "12\r\n",
+         "输入： USD12.00\n输出： SAY US DOLLARS TWELVE ONLY\n"},
         // A rejected amount is reported and the rest goes on.
         {{"1", "12a", "2"},
          "",
@@ -89,6 +104,14 @@ TEST(Cli, Conversions) {
          "qev-words: invalid character '\\xff' in amount \"\\xff\"\n"
          "qev-words: invalid character '\\x7f' in amount \"3\\x7f\"\n"
          "qev-words: invalid character '\\xc2\\x85' in amount \"4\\xc2\\x85\"\n",
+         1},
+        // Characters that show as nothing or turn the text around are named by their numbers.
+        {{"1\u00a0000", "\u202e21", "2\u200b"},
+         "",
+         "",
+         "qev-words: invalid character '\\u{00A0}' in amount \"1\\u{00A0}000\"\n"
+         "qev-words: invalid character '\\u{202E}' in amount \"\\u{202E}21\"\n"
+         "qev-words: invalid character '\\u{200B}' in amount \"2\\u{200B}\"\n",
          1},
         {{""}, "", "", "qev-words: empty amount\n", 1},
         {{"1..5", "12.345", "1234567890123456"},
@@ -172,9 +195,9 @@ const StreamLine kStreamLines[] = {
 };
 
 // A very long line now and then: quoted short, and no more memory than any other line.
-const StreamLine kLongLine = {
-    std::string(200000, '7') + 'x', "",
-    "qev-words: invalid character 'x' in amount \"" + std::string(64, '7') + "…\"\n"};
+const StreamLine kLongLine = {std::string(200000, '7') + 'x', "",
+                              "qev-words: invalid character 'x' in amount \"" +
+                                  std::string(64, '7') + "…\"\n"};
 
 // The seeded order of the stream's lines; writing the stream and checking the output walk it
 // alike.
@@ -196,6 +219,15 @@ struct BatchRun {
     long peakKiB;
 };
 
+BatchRun RunBatch(const ScratchFolder& folder, const std::vector<std::string>& args) {
+    std::vector<std::string> command = {(folder / "peak").string(), QEV_WORDS_PATH};
+    command.insert(command.end(), args.begin(), args.end());
+    const int status =
+        RunProgram(QEV_PEAK_MEMORY_PATH, command, folder / "in", folder / "out", folder / "err");
+    return {status, ReadFile(folder / "out"), ReadFile(folder / "err"),
+            std::stol("0" + ReadFile(folder / "peak"))};
+}
+
 BatchRun RunBatch(const ScratchFolder& folder, const std::vector<const StreamLine*>& lines) {
     {
         std::ofstream in(folder / "in", std::ios::binary);
@@ -203,21 +235,45 @@ BatchRun RunBatch(const ScratchFolder& folder, const std::vector<const StreamLin
             in << line->in << '\n';
         }
     }
-    const int status = RunProgram(QEV_PEAK_MEMORY_PATH, {(folder / "peak").string(), QEV_WORDS_PATH},
-                                  folder / "in", folder / "out", folder / "err");
-    return {status, ReadFile(folder / "out"), ReadFile(folder / "err"),
-            std::stol("0" + ReadFile(folder / "peak"))};
+    return RunBatch(folder, std::vector<std::string>{});
+}
+
+// The sanitizer holds freed memory back on purpose; without that the tool's peak memory means
+// what it means in any build.
+class NoQuarantine {
+public:
+    NoQuarantine() {
+#ifdef QEV_ADDRESS_SANITIZER
+        setenv("ASAN_OPTIONS", (saved_ + ":quarantine_size_mb=0").c_str(), 1);
+#endif
+    }
+    ~NoQuarantine() {
+        setenv("ASAN_OPTIONS", saved_.c_str(), 1);
+    }
+
+private:
+    std::string saved_ = getenv("ASAN_OPTIONS") ? getenv("ASAN_OPTIONS") : "";
+};
+
+// A line of 64 MiB is rejected without being held: the memory is that of a short input.
+TEST(Cli, LongLineTakesNoMemory) {
+    const NoQuarantine noQuarantine;
+    const ScratchFolder folder;
+    WriteFile(folder / "in", "1\n");
+    const BatchRun small = RunBatch(folder, std::vector<std::string>{"--case", "lower"});
+    WriteFile(folder / "in", std::string(64 << 20, '7') + "\n1\n");
+    const BatchRun big = RunBatch(folder, std::vector<std::string>{"--case", "lower"});
+    EXPECT_EQ(big.status, 1);
+    EXPECT_EQ(big.out, "输入： usd1.00\n输出： say us dollars one only\n");
+    EXPECT_EQ(big.err, "qev-words: line 1 too long\n");
+    EXPECT_GT(small.peakKiB, 0);
+    EXPECT_LE(big.peakKiB, small.peakKiB + 4 * 1024) << "one short line: " << small.peakKiB;
 }
 
 // A million lines with garbage mixed in, as a batch job feeds them: every good line written out
 // in order, every bad one reported, the whole fails, and memory stays flat.
 TEST(Cli, MillionLineStream) {
-#ifdef QEV_ADDRESS_SANITIZER
-    // The sanitizer holds freed memory back on purpose; without that the tool's peak memory means
-    // what it means in any build.
-    const std::string asan = getenv("ASAN_OPTIONS") ? getenv("ASAN_OPTIONS") : "";
-    setenv("ASAN_OPTIONS", (asan + ":quarantine_size_mb=0").c_str(), 1);
-#endif
+    const NoQuarantine noQuarantine;
     const ScratchFolder folder;
     const auto lines = Stream(1'000'000);
     const BatchRun small = RunBatch(folder, Stream(10'000));
@@ -240,9 +296,140 @@ TEST(Cli, MillionLineStream) {
     EXPECT_GT(std::filesystem::file_size(folder / "in"), 3u * kSlackKiB * 1024);
     EXPECT_GT(small.peakKiB, 0);
     EXPECT_LE(big.peakKiB, small.peakKiB + kSlackKiB) << "ten thousand lines: " << small.peakKiB;
-#ifdef QEV_ADDRESS_SANITIZER
-    setenv("ASAN_OPTIONS", asan.c_str(), 1);
+}
 #endif
+
+#ifndef _WIN32
+std::string Numbers(int count) {
+    std::string numbers;
+    for (int i = 1; i <= count; ++i) {
+        numbers += std::to_string(i) + '\n';
+    }
+    return numbers;
+}
+
+// Output that cannot be written and input that cannot be read end the run at once, with status 3
+// and the reason: neither is ever taken for success or for the end of input.
+TEST(Cli, StreamsThatFail) {
+    const ScratchFolder folder;
+    WriteFile(folder / "numbers", Numbers(200000));
+    const std::string numbers = (folder / "numbers").string(), out = (folder / "out").string();
+    const std::string full = "qev-words: write error: No space left on device\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string in, out, err; // an empty path: the stream is closed
+    } rows[] = {
+        {{"1"}, "/dev/null", "/dev/full", full},
+        {{}, numbers, "/dev/full", full},
+        {{"--list"}, "/dev/null", "/dev/full", full},
+        {{"--help"}, "/dev/null", "/dev/full", full},
+        {{"--version"}, "/dev/null", "/dev/full", full},
+        {{"1"}, "/dev/null", "", "qev-words: write error: Bad file descriptor\n"},
+        {{}, "/", out, "qev-words: read error: Is a directory\n"},
+        {{}, "", out, "qev-words: read error: Bad file descriptor\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.args) + " < " + row.in + " > " + row.out);
+        const int streams[3] = {
+            row.in.empty() ? -1 : open(row.in.c_str(), O_RDONLY | O_CLOEXEC),
+            row.out.empty() ? -1 : open(row.out.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600),
+            open((folder / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600)};
+        const int pid = StartProgram(QEV_WORDS_PATH, row.args, streams);
+        for (const int fd : streams) {
+            close(fd);
+        }
+        EXPECT_EQ(WaitForProgram(pid), 3);
+        EXPECT_EQ(ReadFile(folder / "err"), row.err);
+    }
+}
+
+// Standard output on a pipe: everything that the tool writes to it, until it has ended.
+struct PipeRun {
+    int status;
+    std::string out;
+};
+
+// Reads from `fd` until `enough` bytes have come or the writer has closed; false if nothing came
+// for a minute, so a tool that holds its output back fails the test instead of hanging it.
+bool ReadFrom(int fd, std::string& out, std::size_t enough = std::string::npos) {
+    char block[4096];
+    while (out.size() < enough) {
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, 60000) != 1) {
+            return false;
+        }
+        const ssize_t count = read(fd, block, sizeof block);
+        if (count <= 0) {
+            return count == 0;
+        }
+        out.append(block, static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+// A reader that goes away, with SIGPIPE ignored: the tool stops at the broken pipe and says so,
+// rather than converting the rest for nobody.
+TEST(Cli, ReaderThatGoesAway) {
+    const ScratchFolder folder;
+    WriteFile(folder / "in", Numbers(2000000));
+    int output[2];
+    ASSERT_EQ(pipe2(output, O_CLOEXEC), 0);
+    const auto previous = std::signal(SIGPIPE, SIG_IGN); // the tool inherits it
+    const int streams[3] = {open((folder / "in").c_str(), O_RDONLY | O_CLOEXEC), output[1],
+                            open((folder / "err").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600)};
+    const int pid = StartProgram(QEV_WORDS_PATH, {}, streams);
+    std::signal(SIGPIPE, previous);
+    for (const int fd : streams) {
+        close(fd);
+    }
+    std::string out;
+    EXPECT_TRUE(ReadFrom(output[0], out, 1));
+    close(output[0]);
+    EXPECT_EQ(WaitForProgram(pid), 3);
+    EXPECT_EQ(ReadFile(folder / "err"), "qev-words: write error: Broken pipe\n");
+}
+
+// Standard output set non-blocking, read slowly: the tool waits for the reader, and every byte
+// arrives.
+TEST(Cli, NonBlockingOutputIsWaitedFor) {
+    const ScratchFolder folder;
+    WriteFile(folder / "in", Numbers(100000));
+    const int expected =
+        RunProgram(QEV_WORDS_PATH, {}, folder / "in", folder / "expected", folder / "err");
+    EXPECT_EQ(expected, 0);
+    int output[2];
+    ASSERT_EQ(pipe2(output, O_CLOEXEC), 0);
+    fcntl(output[1], F_SETFL, O_NONBLOCK);
+    const int streams[3] = {open((folder / "in").c_str(), O_RDONLY | O_CLOEXEC), output[1], 2};
+    const int pid = StartProgram(QEV_WORDS_PATH, {}, streams);
+    close(streams[0]);
+    close(output[1]);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the pipe fills meanwhile
+    std::string out;
+    EXPECT_TRUE(ReadFrom(output[0], out));
+    close(output[0]);
+    EXPECT_EQ(WaitForProgram(pid), 0);
+    EXPECT_TRUE(out == ReadFile(folder / "expected")) << out.size() << " bytes arrived";
+}
+
+// --line-buffered answers each line as it comes, as a co-process on pipes needs.
+TEST(Cli, LineBufferedAnswersEachLine) {
+    int input[2], output[2];
+    ASSERT_EQ(pipe2(input, O_CLOEXEC), 0);
+    ASSERT_EQ(pipe2(output, O_CLOEXEC), 0);
+    const int streams[3] = {input[0], output[1], 2};
+    const int pid = StartProgram(QEV_WORDS_PATH, {"--line-buffered"}, streams);
+    close(input[0]);
+    close(output[1]);
+    const std::string one = "输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY\n";
+    std::string out;
+    EXPECT_EQ(write(input[1], "1\n", 2), 2);
+    EXPECT_TRUE(ReadFrom(output[0], out, one.size()));
+    EXPECT_EQ(out, one);
+    close(input[1]);
+    EXPECT_TRUE(ReadFrom(output[0], out));
+    close(output[0]);
+    EXPECT_EQ(WaitForProgram(pid), 0);
 }
 #endif
 

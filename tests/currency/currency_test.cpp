@@ -44,11 +44,13 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
         ASSERT_EQ(fields.size(), 5u); // four fields, each closed by a bar
         EXPECT_TRUE(fields[4].empty());
         for (std::size_t f = 0; f < 4; ++f) {
-            EXPECT_FALSE(fields[f].empty() || fields[f].front() == u' ' || fields[f].back() == u' ');
+            EXPECT_FALSE(fields[f].empty() || fields[f].front() == u' ' ||
+                         fields[f].back() == u' ');
         }
         EXPECT_EQ(fields[2].size(), 3u);
         chineseNames.insert(fields[0]);
-        EXPECT_EQ(ListEntryText(record), std::u16string(fields[0]) + u' ' + std::u16string(fields[1]));
+        EXPECT_EQ(ListEntryText(record),
+                  std::u16string(fields[0]) + u' ' + std::u16string(fields[1]));
         const auto currency = ReadCurrencyRecord(record);
         ASSERT_TRUE(currency);
         EXPECT_EQ(currency->name, fields[1]);
@@ -57,6 +59,10 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
     }
     EXPECT_EQ(chineseNames.size(), kCurrencyCount); // every entry can be told apart in the list
     EXPECT_EQ(ListEntryText(records[65]), u"保加利亚 列弗 Bulgarian Leva");
+    // Records the table never holds: fields are cut where the bars are, and without all four bars
+    // nothing is read.
+    EXPECT_EQ(ReadCurrencyRecord(u"|Name|COD|sub|")->name, u"Name");
+    EXPECT_FALSE(ReadCurrencyRecord(u"中文|Name|COD|"));
     EXPECT_EQ(ReadCurrencyRecord(records[1])->subunit, u"new pence");
 }
 
@@ -65,8 +71,8 @@ TEST(Currency, FindCurrencyCode) {
         std::u16string_view code;
         int index;
     } rows[] = {
-        {u"USD", 0},  {u"gbp", 1},  {u"ThB", 4}, {u"XOF", 101}, {u"xaf", 113},
-        {u"KMF", 133}, {u"THP", -1}, {u"XYZ", -1}, {u"", -1},    {u"US", -1},
+        {u"USD", 0},   {u"gbp", 1},  {u"ThB", 4},  {u"XOF", 101}, {u"xaf", 113},
+        {u"KMF", 133}, {u"THP", -1}, {u"XYZ", -1}, {u"", -1},     {u"US", -1},
     };
     for (const auto& row : rows) {
         const auto found = FindCurrencyCode(row.code);

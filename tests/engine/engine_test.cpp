@@ -45,8 +45,8 @@ TEST(Engine, ThreeDigitsToWords) {
 
 TEST(Engine, AmountToWords) {
     // Whole lines, written without the prefixes every row shares: the echo "0.00" is the line
-    // "输入： USD0.00", the words "ONE" the line "输出： SAY US DOLLARS ONE ONLY"; a row that is not
-    // converted gives its message instead of words.
+    // "输入： USD0.00", the words "ONE" the line "输出： SAY US DOLLARS ONE ONLY"; a row that is
+    // not converted gives its message instead of words.
     const struct {
         std::u16string_view amount, echo, words;
         bool converted = true;
@@ -125,9 +125,9 @@ TEST(Engine, AmountToWordsTakesAnyLength) {
 // their order: "TWO HUNDRED AND FORTY THOUSAND SIX" is 240006; words out of place give -1.
 std::int64_t ReadNumber(const std::string& words) {
     static const std::vector<std::string> units = {
-        "",        "ONE",     "TWO",       "THREE",    "FOUR",     "FIVE",    "SIX",
-        "SEVEN",   "EIGHT",   "NINE",      "TEN",      "ELEVEN",   "TWELVE",  "THIRTEEN",
-        "FOURTEEN", "FIFTEEN", "SIXTEEN",  "SEVENTEEN", "EIGHTEEN", "NINETEEN"};
+        "",         "ONE",     "TWO",     "THREE",     "FOUR",     "FIVE",    "SIX",
+        "SEVEN",    "EIGHT",   "NINE",    "TEN",       "ELEVEN",   "TWELVE",  "THIRTEEN",
+        "FOURTEEN", "FIFTEEN", "SIXTEEN", "SEVENTEEN", "EIGHTEEN", "NINETEEN"};
     static const std::vector<std::string> tens = {"",      "",      "TWENTY",  "THIRTY", "FORTY",
                                                   "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY"};
     static const std::vector<std::string> scales = {"THOUSAND", "MILLION", "BILLION", "TRILLION"};
@@ -174,7 +174,8 @@ TEST(Engine, RoundTrip) {
     const auto bounded = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high - 1)(random);
     };
-    const std::u16string_view echoLabel = u"输入： USD", wordingLabel = u"\r\n输出： SAY US DOLLARS ";
+    const std::u16string_view echoLabel = u"输入： USD",
+                              wordingLabel = u"\r\n输出： SAY US DOLLARS ";
     for (int n = 0; n < 20000; ++n) {
         std::string integer, fraction;
         for (int i = bounded(1, 16); i > 0; --i) {
@@ -289,14 +290,10 @@ TEST(Engine, CleanAmountInput) {
     const struct {
         std::u16string_view typed, cleaned;
     } rows[] = {
-        {u"1,234.5|", u"1,234.5|"},
-        {u"a1a2a|", u"12|"},
-        {u"1\t2\n3\r|", u"123|"},
-        {u"|.5", u"|0.5"},
-        {u"x.5|", u"0.5|"},
-        {u"..5|", u"0..5|"},
-        {u"1|2xy34", u"1|234"},
-        {u"-a1 000\r\n000+|", u"1000000|"},
+        {u"1,234.5|", u"1,234.5|"}, {u"a1a2a|", u"12|"},
+        {u"1\t2\n3\r|", u"123|"},   {u"|.5", u"|0.5"},
+        {u"x.5|", u"0.5|"},         {u"..5|", u"0..5|"},
+        {u"1|2xy34", u"1|234"},     {u"-a1 000\r\n000+|", u"1000000|"},
         {u"１２３人民币|", u"|"},
     };
     for (const auto& row : rows) {
