@@ -117,15 +117,19 @@ std::string Quoted(std::string_view amount) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 struct Options {
     SelectedCurrency currency;
+    std::optional<PreparedCurrency<char>> prepared; // the currency in the chosen style
     CaseStyle style = CaseStyle::Upper;
     bool list = false;
     bool lineBuffered = false;
@@ -140,24 +144,33 @@ public:
 
     bool Failed() const { return failed_; }
 
-    // Standard output goes in blocks, or a result at a time when line-buffered.
-    void Out(std::string_view bytes) {
-        buffer_.append(bytes);
-        if (buffer_.size() >= kOutputBlock) {
+    // Standard output goes in blocks, or a result at a time when line-buffered. A result is
+    // written in place: Room(n) gives n free bytes, Written(end) keeps what went there.
+    char* Room(std::size_t size) {
+        if (used_ + size > buffer_.size()) {
             Flush();
+            buffer_.resize(std::max(buffer_.size(), kOutputBlock + size));
+        }
+        return buffer_.data() + used_;
+    }
+    void Written(const char* end) {
+        used_ = static_cast<std::size_t>(end - buffer_.data());
+        if (used_ >= kOutputBlock) {
+            Flush();
+        }
+    }
+    void Out(std::string_view bytes) {
+        if (bytes.size() < kOutputBlock) {
+            Written(std::copy(bytes.begin(), bytes.end(), Room(bytes.size())));
+        } else {
+            Flush();
+            Send(bytes);
         }
     }
 
     void Flush() {
-        if (!failed_ && !buffer_.empty()) {
-            std::string reason;
-            if (!out_.Write(buffer_, reason)) {
-                failed_ = true;
-                std::string ignored; // standard error is all that is left to say it on
-                err_.Write("qev-words: write error: " + reason + "\n", ignored);
-            }
-            buffer_.clear();
-        }
+        Send(std::string_view(buffer_.data(), used_));
+        used_ = 0;
     }
 
     // Messages go out at once, after what standard output has so far.
@@ -170,9 +183,19 @@ public:
     }
 
 private:
+    void Send(std::string_view bytes) {
+        std::string reason;
+        if (!failed_ && !bytes.empty() && !out_.Write(bytes, reason)) {
+            failed_ = true;
+            std::string ignored; // standard error is all that is left to say it on
+            err_.Write("qev-words: write error: " + reason + "\n", ignored);
+        }
+    }
+
     ByteOutput& out_;
     ByteOutput& err_;
-    std::string buffer_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
     bool failed_ = false;
 };
 
@@ -183,8 +206,6 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
         outputs.Err("qev-words: empty amount\n");
         return false;
     }
-    std::u16string wide;
-    wide.reserve(trimmed.size());
     for (std::size_t i = 0; i < trimmed.size(); ++i) {
         if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
             // Name the whole character, not just its first byte.
@@ -193,25 +214,30 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
                         "' in amount \"" + Quoted(amount) + "\"\n");
             return false;
         }
-        wide.push_back(static_cast<char16_t>(trimmed[i]));
     }
 
-    const Conversion conversion = AmountToWords(wide, options.currency);
-    std::u16string text = options.style == CaseStyle::Upper
-                              ? conversion.text
-                              : ApplyCaseStyle(conversion.text, options.style);
-    const auto lineBreak = text.find(u"\r\n");
-    if (lineBreak != std::u16string::npos) {
-        text.erase(lineBreak, 1);
+    const PreparedCurrency<char>& prepared = *options.prepared;
+    char* room = outputs.Room(prepared.Room(1) + 1);
+    AmountProblem problem = AmountProblem::None;
+    char* end = prepared.WriteResult(room, trimmed, "\n", problem);
+    if (problem == AmountProblem::None) {
+        *end++ = '\n';
+        outputs.Written(end);
+    } else {
+        // The error Result text, as the windows show it; the amount is plain ASCII by now.
+        const std::u16string wide(trimmed.begin(), trimmed.end());
+        std::u16string text =
+            ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
+        text.erase(text.find(u"\r\n"), 1);
+        text.push_back(u'\n');
+        std::string bytes;
+        AppendUtf8InPieces(bytes, text);
+        outputs.Out(bytes);
     }
-    text.push_back(u'\n');
-    std::string bytes;
-    AppendUtf8InPieces(bytes, text);
-    outputs.Out(bytes);
     if (options.lineBuffered) {
         outputs.Flush();
     }
-    return conversion.converted;
+    return problem == AmountProblem::None;
 }
 
 // The lines of the input, read in blocks. A line is held only up to the length limit: the rest of
@@ -409,6 +435,7 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     }
 
     options.currency = *ReadCurrencyRecord(CurrencyRecords()[currencyIndex]);
+    options.prepared.emplace(options.currency, options.style);
     Outputs outputs(out, err);
     bool allConverted = true;
     if (!options.amounts.empty()) {

@@ -2,10 +2,6 @@
 
 namespace qev {
 
-bool IsAmountCharacter(char16_t c) {
-    return (c >= u'0' && c <= u'9') || c == u',' || c == u'.';
-}
-
 CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
     CleanedAmount cleaned;
     cleaned.text.reserve(text.size() + 1);

@@ -12,7 +12,9 @@ namespace qev {
 inline constexpr std::size_t kAmountBoxMaxLength = 22;
 
 // Digits, "," and "." only: no width or case folding, no signs, no spaces.
-bool IsAmountCharacter(char16_t c);
+constexpr bool IsAmountCharacter(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u',' || c == u'.';
+}
 
 struct CleanedAmount {
     std::u16string text;

@@ -2,6 +2,8 @@
 // the two-line Result text ("输入： USD1,234.50" / "输出： SAY US DOLLARS ... ONLY").
 #pragma once
 
+#include "engine/case_styles.h"
+
 #include <string>
 #include <string_view>
 
@@ -31,6 +33,46 @@ inline constexpr std::u16string_view kTooManyPointsMessage = u"无法转换：�
 inline constexpr std::u16string_view kIntegerTooLongMessage = u"无法转换：整数部分超过15位";
 inline constexpr std::u16string_view kFractionTooLongMessage = u"无法转换：小数部分超过两位";
 inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换：含有无效字符";
+
+// Why an amount cannot be written out.
+enum class AmountProblem {
+    None,
+    TooManyPoints,
+    IntegerTooLong,
+    FractionTooLong,
+    InvalidCharacter,
+};
+
+// A currency's names and the wording's words in one letter style, made once, so that each Result
+// text is only copied together: no case mapping, no conversion and no allocation per amount. In
+// UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows.
+template <typename Char>
+class PreparedCurrency {
+public:
+    PreparedCurrency(const SelectedCurrency& currency, CaseStyle style);
+
+    // Appends the Result text of the amount, as AmountToWords gives it in this style, with its two
+    // lines parted by `lineBreak`. When the amount cannot be written out, appends nothing and says
+    // why (AmountToWords gives that Result text).
+    AmountProblem AppendResult(std::basic_string<Char>& out, std::basic_string_view<Char> amount,
+                               std::basic_string_view<Char> lineBreak) const;
+
+    // The same, written at `at`, which must have Room() free characters after it: the end of what
+    // was written (`at` itself when the amount cannot be written out).
+    Char* WriteResult(Char* at, std::basic_string_view<Char> amount,
+                      std::basic_string_view<Char> lineBreak, AmountProblem& problem) const;
+    std::size_t Room(std::size_t lineBreakSize) const { return room_ + lineBreakSize; }
+
+private:
+    CaseStyle style_;
+    std::basic_string<Char> echoStart_;    // "输入： " and the code
+    std::basic_string<Char> wordingStart_; // "输出： SAY ", the name and a space
+    std::basic_string<Char> subunitEnd_;   // the subunit name and a space
+    std::size_t room_ = 0;                 // for any Result text but its line break
+};
+
+extern template class PreparedCurrency<char>;
+extern template class PreparedCurrency<char16_t>;
 
 // Words of one group of one to three decimal digits, lower case, each word part followed by one
 // space ("three hundred and forty "); empty when every digit is zero. Two digits read as tens and

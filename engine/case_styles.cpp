@@ -93,7 +93,14 @@ std::u16string CapitalizeWords(std::u16string_view text) {
         return {};
     }
     const auto last = text.find_last_not_of(u' ');
-    std::u16string result = ToLowerCase(text.substr(first, last - first + 1));
+    return ApplyCaseStyleToPart(text.substr(first, last - first + 1), CaseStyle::Title);
+}
+
+std::u16string ApplyCaseStyleToPart(std::u16string_view part, CaseStyle style) {
+    if (style != CaseStyle::Title) {
+        return ApplyCaseStyle(part, style);
+    }
+    std::u16string result = ToLowerCase(part);
     // The first character, and every one after a space: after two spaces that is the second
     // space itself (no case) and then the word.
     CapitalizeInPlace(result, 0);

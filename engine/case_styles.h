@@ -28,4 +28,8 @@ std::u16string CapitalizeAt(std::u16string_view text, std::size_t position);
 
 std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style);
 
+// A part of a text that follows a space, as the style recasts it within the whole: nothing is
+// cut, and "Abc" capitalises its first character too.
+std::u16string ApplyCaseStyleToPart(std::u16string_view part, CaseStyle style);
+
 } // namespace qev
