@@ -21,7 +21,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <limits>
 
@@ -170,6 +172,11 @@ void Form1::ConnectHandlers() {
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text1, &QLineEdit::cursorPositionChanged, this,
             [this](int, int caret) { RememberAmountCaret(caret); });
+    // Qt places the caret by analysing its whole paragraph, and unless the paragraph keeps its
+    // layout it does so anew at every blink: a 10 MiB line would keep a core busy while the
+    // window sits idle. The caret's paragraph keeps it.
+    connect(Text2, &QPlainTextEdit::cursorPositionChanged, this,
+            [this] { Text2->textCursor().block().layout()->setCacheEnabled(true); });
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
         connect(Command1[index], &QPushButton::clicked, this,
                 [this, index] { Command1_Click(index); });
