@@ -457,16 +457,19 @@ private slots:
         QTEST(OpenStatementWindows().size() == 1, "opened");
     }
 
-    // The same statement window is brought back in front of the main window.
+    // The same statement window, minimised and behind the main window, is brought back restored
+    // and in front.
     void linkClickedTwiceOpensOneWindow() {
         ClickLink();
         const QList<Form2*> open = OpenStatementWindows();
         QVERIFY(open.size() == 1 && QTest::qWaitForWindowActive(open.first()));
+        open.first()->showMinimized();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         ClickLink();
         QCOMPARE(OpenStatementWindows(), open);
         QVERIFY(QTest::qWaitForWindowActive(open.first()));
+        QCOMPARE(open.first()->windowState(), Qt::WindowNoState);
     }
 
     // A left click, on behalf of the main window, whether the statement window is open or not.
