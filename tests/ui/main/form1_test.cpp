@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QStatusBar>
 
 using namespace qev;
 
@@ -166,7 +167,8 @@ private slots:
         }
     }
 
-    // The box with '|' at the caret, before and after the edit; past 22 characters it is refused.
+    // The box with '|' at the caret, before and after the edit; past 22 characters it is refused,
+    // and after a space the note that the status bar shows in its panel's place for a while.
     void amountBoxEdits_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("input");
@@ -187,8 +189,9 @@ private slots:
         Row("point pasted before 5", "|", ".5", true, "0.5|");
         Row("zero deleted before the point", "0|.5", "\b", false, "|0.5");
         Row("digit typed into a full box", "123|4567890123456789012", "1", false,
-            "123|4567890123456789012");
-        Row("paste passing the limit", "123456789012345|", "123,456.78", true, "123456789012345|");
+            "123|4567890123456789012 金额最多22个字符");
+        Row("paste passing the limit", "123456789012345|", "123,456.78", true,
+            "123456789012345| 金额最多22个字符，未粘贴");
         Row("junk around a 22-character amount", "|", "USD " + full + " only", true, full + "|");
     }
     void amountBoxEdits() {
@@ -198,8 +201,14 @@ private slots:
         amountBox->setText(QString(start).remove('|'));
         amountBox->setCursorPosition(start.indexOf('|'));
         pasted ? Paste(amountBox, input) : Type(amountBox, input);
-        QTEST(amountBox->text().insert(amountBox->cursorPosition(), '|'), "box");
+        const QString note = window->statusBar()->currentMessage();
+        QTEST(amountBox->text().insert(amountBox->cursorPosition(), '|') +
+                  (note.isEmpty() ? "" : ' ' + note),
+              "box");
         QCOMPARE(resultBox->toPlainText(), EngineResult(amountBox->text()));
+        QWidget* panel = Control("StatusBar1Panel");
+        QCOMPARE(panel->isVisible(), note.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 10000);
     }
 
     // Seeded random edits by keys, an input method and the clipboard: each leaves exactly the
