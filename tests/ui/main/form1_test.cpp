@@ -7,12 +7,14 @@
 #include "tests/ui/statement_support.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/qt_translations.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QStatusBar>
@@ -94,6 +96,7 @@ class Form1Test : public QObject {
 private slots:
     void initTestCase() {
         InstallSongFaceSubstitutes();
+        InstallQtTranslations();
         SetShellOpener(&RecordShellCall);
     }
 
@@ -128,6 +131,13 @@ private slots:
         QCOMPARE(Control("StatusBar1Panel")->property("text"), "Kestrune软件出品 www.kestrune.com");
         QCOMPARE(window->windowIcon().availableSizes(),
                  (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+        // Qt's own menus speak the window's language.
+        QStringList menu;
+        const std::unique_ptr<QMenu> contextMenu(amountBox->createStandardContextMenu());
+        for (const QAction* action : contextMenu->actions()) {
+            menu << action->text().section('\t', 0, 0); // without the shortcut
+        }
+        QCOMPARE(menu.join('|'), "撤消(&U)|重做(&R)||剪切(&T)|复制(&C)|粘贴(&P)|删除||全选");
     }
 
     void controlsAtDesignPlaces_data() {
