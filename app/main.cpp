@@ -1,6 +1,7 @@
 // QEV英文金额大写转换工具: starts the main window.
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/qt_translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     // Ties the window to its desktop entry and icon on desktops that go by the entry's name.
     QGuiApplication::setDesktopFileName("com.kestrune.qev");
     qev::InstallSongFaceSubstitutes();
+    qev::InstallQtTranslations();
     qev::Form1 window;
     window.show();
     return QApplication::exec();

@@ -12,6 +12,7 @@ packages=(
     libbenchmark-dev time nodejs # make bench: Google Benchmark, peak memory, the n2words peer
     clang libclang-rt-14-dev # libFuzzer for make fuzz
     fonts-arphic-uming
+    qt6-translations-l10n # Qt's own menus in Chinese
     xvfb xauth
     desktop-file-utils appstream # validators of the desktop entry and metainfo
     dpkg-dev file                # make package: dependencies from the programs' libraries

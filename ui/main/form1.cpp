@@ -21,7 +21,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <limits>
 
@@ -46,6 +48,7 @@ constexpr int kText2HeightOffset = 1470;
 
 constexpr int kStatusBarHeight = 375;
 constexpr int kStatusPanelWidth = 7860;
+constexpr int kStatusNoteMilliseconds = 3000;
 
 QString ResultText(const QString& amount, const SelectedCurrency& currency) {
     return QString::fromStdU16String(AmountToWords(amount.toStdU16String(), currency).text);
@@ -170,11 +173,17 @@ void Form1::ConnectHandlers() {
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text1, &QLineEdit::cursorPositionChanged, this,
             [this](int, int caret) { RememberAmountCaret(caret); });
+    // Qt places the caret by analysing its whole paragraph, and unless the paragraph keeps its
+    // layout it does so anew at every blink: a 10 MiB line would keep a core busy while the
+    // window sits idle. The caret's paragraph keeps it.
+    connect(Text2, &QPlainTextEdit::cursorPositionChanged, this,
+            [this] { Text2->textCursor().block().layout()->setCacheEnabled(true); });
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
         connect(Command1[index], &QPushButton::clicked, this,
                 [this, index] { Command1_Click(index); });
     }
     connect(StatusBar1Panel, &ClickableLabel::clicked, this, &Form1::StatusBar1_PanelClick);
+    Text1->installEventFilter(this);
     Label3->installEventFilter(this);
     Picture1->installEventFilter(this);
 }
@@ -225,12 +234,15 @@ void Form1::Text1_Change() {
         CleanAmountInput(typed.toStdU16String(), static_cast<std::size_t>(Text1->cursorPosition()));
 
     // An edit whose cleaned text would pass the limit is refused as a whole rather than cut, so a
-    // paste never loses the digits at its end; the box goes back to how it was.
+    // paste never loses the digits at its end; the box goes back to how it was, and the status
+    // bar says why.
     if (cleaned.text.size() > kAmountBoxMaxLength) {
         const QSignalBlocker blocker(Text1);
         Text1->setText(acceptedAmount_);
         Text1->setCursorPosition(acceptedCaret_);
         QApplication::beep();
+        const QString limit = QString("金额最多%1个字符").arg(kAmountBoxMaxLength);
+        ShowStatusNote(amountTyped_ ? limit : limit + "，未粘贴");
         return;
     }
 
@@ -254,6 +266,10 @@ void Form1::RememberAmountCaret(int caret) {
     if (Text1->text() == acceptedAmount_) {
         acceptedCaret_ = caret;
     }
+}
+
+void Form1::ShowStatusNote(const QString& text) {
+    StatusBar1->showMessage(text, kStatusNoteMilliseconds);
 }
 
 void Form1::Command1_Click(int index) {
@@ -353,6 +369,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             Combo1->setEditText(Combo1->itemText(Combo1->currentIndex()));
         }
         return isReturn;
+    }
+    // Set by the user's input only: the box's other events (paints, timers, input method queries)
+    // tell nothing of where an edit came from.
+    if (watched == Text1 && (event->isInputEvent() || event->type() == QEvent::InputMethod ||
+                             event->type() == QEvent::Drop)) {
+        const bool key = event->type() == QEvent::KeyPress;
+        amountTyped_ = (key && !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) ||
+                       event->type() == QEvent::InputMethod;
     }
     // The link's mouse events stop at the link: passed on, they would reach Picture1 and undo
     // its looks. A press makes the link receive every move and the release until the button

@@ -49,6 +49,8 @@ private:
     void BuildControls();
     void ConnectHandlers();
     void RememberAmountCaret(int caret);
+    // Shows `text` in the status bar for a few seconds in the panel's place; then the panel again.
+    void ShowStatusNote(const QString& text);
     void SetLabel3Colour(const QColor& colour);
     void SetLabel3Italic(bool italic);
 
@@ -70,6 +72,9 @@ private:
     // The amount box as the last accepted edit left it, to go back to when an edit is refused.
     QString acceptedAmount_;
     int acceptedCaret_ = 0;
+    // Whether the last input to the amount box was a key typed (or a character committed by an
+    // input method), not a paste or a drop, so that a refused edit says which it refused.
+    bool amountTyped_ = false;
 };
 
 } // namespace qev

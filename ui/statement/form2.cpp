@@ -29,7 +29,7 @@ Form2* Form2::Open() {
     if (!openWindow) {
         openWindow = new Form2;
     }
-    openWindow->show();
+    openWindow->showNormal(); // a minimised window would stay minimised with show()
     openWindow->raise();
     openWindow->activateWindow();
     return openWindow;

@@ -18,8 +18,8 @@ class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    // Builds the window if none is open, shows it without blocking the main window and brings it
-    // to the front. There is never more than one; closing it destroys it.
+    // Builds the window if none is open, shows it restored without blocking the main window and
+    // brings it to the front. There is never more than one; closing it destroys it.
     static Form2* Open();
 
     // The window's event handlers, run by the controls' signals.

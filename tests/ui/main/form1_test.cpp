@@ -7,14 +7,17 @@
 #include "tests/ui/statement_support.h"
 #include "ui/fonts.h"
 #include "ui/main/form1.h"
+#include "ui/qt_translations.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QStatusBar>
 
 using namespace qev;
 
@@ -93,6 +96,7 @@ class Form1Test : public QObject {
 private slots:
     void initTestCase() {
         InstallSongFaceSubstitutes();
+        InstallQtTranslations();
         SetShellOpener(&RecordShellCall);
     }
 
@@ -127,6 +131,13 @@ private slots:
         QCOMPARE(Control("StatusBar1Panel")->property("text"), "Kestrune软件出品 www.kestrune.com");
         QCOMPARE(window->windowIcon().availableSizes(),
                  (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+        // Qt's own menus speak the window's language.
+        QStringList menu;
+        const std::unique_ptr<QMenu> contextMenu(amountBox->createStandardContextMenu());
+        for (const QAction* action : contextMenu->actions()) {
+            menu << action->text().section('\t', 0, 0); // without the shortcut
+        }
+        QCOMPARE(menu.join('|'), "撤消(&U)|重做(&R)||剪切(&T)|复制(&C)|粘贴(&P)|删除||全选");
     }
 
     void controlsAtDesignPlaces_data() {
@@ -166,7 +177,8 @@ private slots:
         }
     }
 
-    // The box with '|' at the caret, before and after the edit; past 22 characters it is refused.
+    // The box with '|' at the caret, before and after the edit; past 22 characters it is refused,
+    // and after a space the note that the status bar shows in its panel's place for a while.
     void amountBoxEdits_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("input");
@@ -187,8 +199,9 @@ private slots:
         Row("point pasted before 5", "|", ".5", true, "0.5|");
         Row("zero deleted before the point", "0|.5", "\b", false, "|0.5");
         Row("digit typed into a full box", "123|4567890123456789012", "1", false,
-            "123|4567890123456789012");
-        Row("paste passing the limit", "123456789012345|", "123,456.78", true, "123456789012345|");
+            "123|4567890123456789012 金额最多22个字符");
+        Row("paste passing the limit", "123456789012345|", "123,456.78", true,
+            "123456789012345| 金额最多22个字符，未粘贴");
         Row("junk around a 22-character amount", "|", "USD " + full + " only", true, full + "|");
     }
     void amountBoxEdits() {
@@ -198,8 +211,14 @@ private slots:
         amountBox->setText(QString(start).remove('|'));
         amountBox->setCursorPosition(start.indexOf('|'));
         pasted ? Paste(amountBox, input) : Type(amountBox, input);
-        QTEST(amountBox->text().insert(amountBox->cursorPosition(), '|'), "box");
+        const QString note = window->statusBar()->currentMessage();
+        QTEST(amountBox->text().insert(amountBox->cursorPosition(), '|') +
+                  (note.isEmpty() ? "" : ' ' + note),
+              "box");
         QCOMPARE(resultBox->toPlainText(), EngineResult(amountBox->text()));
+        QWidget* panel = Control("StatusBar1Panel");
+        QCOMPARE(panel->isVisible(), note.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 10000);
     }
 
     // Seeded random edits by keys, an input method and the clipboard: each leaves exactly the
@@ -457,16 +476,19 @@ private slots:
         QTEST(OpenStatementWindows().size() == 1, "opened");
     }
 
-    // The same statement window is brought back in front of the main window.
+    // The same statement window, minimised and behind the main window, is brought back restored
+    // and in front.
     void linkClickedTwiceOpensOneWindow() {
         ClickLink();
         const QList<Form2*> open = OpenStatementWindows();
         QVERIFY(open.size() == 1 && QTest::qWaitForWindowActive(open.first()));
+        open.first()->showMinimized();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         ClickLink();
         QCOMPARE(OpenStatementWindows(), open);
         QVERIFY(QTest::qWaitForWindowActive(open.first()));
+        QCOMPARE(open.first()->windowState(), Qt::WindowNoState);
     }
 
     // A left click, on behalf of the main window, whether the statement window is open or not.
