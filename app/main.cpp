@@ -1,7 +1,7 @@
 // QEV英文金额大写转换工具: starts the main window.
-#include "ui/fonts.h"
-#include "ui/main/form1.h"
-#include "ui/qt_translations.h"
+#include "ui/qt/fonts.h"
+#include "ui/main/form1_qt.h"
+#include "ui/qt/translations.h"
 
 #include <QApplication>
 

@@ -4,8 +4,8 @@
 #include "bench/time_keeping_reporter.h"
 #include "currency/currency_table.h"
 #include "engine/amount_words.h"
-#include "ui/fonts.h"
-#include "ui/main/form1.h"
+#include "ui/qt/fonts.h"
+#include "ui/main/form1_qt.h"
 
 #include <QApplication>
 #include <QEventLoop>

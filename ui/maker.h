@@ -1,11 +1,12 @@
 // The maker of the program, as the status bar and the statement window name it.
 #pragma once
 
-#include <QStringView>
+#include <string_view>
 
 namespace qev {
 
-inline constexpr QStringView kMakerWebAddress = u"www.kestrune.com";
-inline constexpr QStringView kMakerHomePage = u"http://www.kestrune.com/index.html";
+inline constexpr std::u16string_view kMakerWebAddress = u"www.kestrune.com";
+// Plain ASCII: the Windows shell takes it in the system code page.
+inline constexpr const char* kMakerHomePage = "http://www.kestrune.com/index.html";
 
 } // namespace qev

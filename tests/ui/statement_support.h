@@ -2,13 +2,13 @@
 // starts a browser, and the statement windows that are open.
 #pragma once
 
-#include "ui/statement/form2.h"
+#include "ui/statement/form2_qt.h"
 #include "ui/statement/open_home_page.h"
 
 #include <QApplication>
 
 struct ShellCall {
-    WId owner = 0;
+    qev::NativeWindow owner = 0;
     QByteArray verb, file;
     bool noParametersOrDirectory = false;
     int showCommand = -1;
@@ -17,13 +17,13 @@ struct ShellCall {
 
 inline QList<ShellCall> shellCalls; // in the order the recorder was given them
 
-inline void RecordShellCall(WId owner, const char* verb, const char* file, const char* parameters,
-                            const char* directory, int showCommand) {
+inline void RecordShellCall(qev::NativeWindow owner, const char* verb, const char* file,
+                            const char* parameters, const char* directory, int showCommand) {
     shellCalls.append({owner, verb, file, !parameters && !directory, showCommand});
 }
 
 // The home page opened on behalf of the window `owner`, shown as a normal window, not hidden.
-inline ShellCall HomePageCall(WId owner) {
+inline ShellCall HomePageCall(qev::NativeWindow owner) {
     return {owner, "open", "http://www.kestrune.com/index.html", true, 1};
 }
 

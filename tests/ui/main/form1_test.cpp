@@ -5,9 +5,9 @@
 #include "engine/case_styles.h"
 #include "tests/table_row.h"
 #include "tests/ui/statement_support.h"
-#include "ui/fonts.h"
-#include "ui/main/form1.h"
-#include "ui/qt_translations.h"
+#include "ui/qt/fonts.h"
+#include "ui/main/form1_qt.h"
+#include "ui/qt/translations.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -387,13 +387,6 @@ private slots:
         Row("amount box exactly 0 wide", Sizes{{4665, 3780}}, false);
         Row("too narrow: amount box keeps its width", Sizes{{4995, 3780}, {4005, 3780}}, false);
         Row("wider than 32,767 twips", Sizes{{40005, 3780}}, false);
-        QRandomGenerator random(20261209); // from well below the minimum to very wide
-        Sizes seeded;
-        while (seeded.size() < 500) {
-            seeded << QSize(120 + 15 * random.bounded(3000), 510 + 15 * random.bounded(800));
-        }
-        Row("250 seeded sizes", seeded.mid(0, 250), false);
-        Row("250 seeded sizes, minimum ignored by the window system", seeded.mid(250), true);
     }
     void resizing() {
         QFETCH(QList<QSize>, sizes);

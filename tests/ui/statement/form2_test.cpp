@@ -2,8 +2,8 @@
 // again a thousand times over, and the program's end when its last window closes.
 #include "tests/table_row.h"
 #include "tests/ui/statement_support.h"
-#include "ui/fonts.h"
-#include "ui/main/form1.h"
+#include "ui/qt/fonts.h"
+#include "ui/main/form1_qt.h"
 
 #include <QCloseEvent>
 #include <QFontInfo>

@@ -1,14 +1,13 @@
-#include "ui/main/form1.h"
+#include "ui/main/form1_qt.h"
 
 #include "currency/currency_table.h"
 #include "engine/amount_input.h"
-#include "engine/case_styles.h"
-#include "ui/clickable_label.h"
-#include "ui/fonts.h"
-#include "ui/maker.h"
-#include "ui/statement/form2.h"
+#include "ui/main/form1_design.h"
+#include "ui/qt/clickable_label.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/geometry.h"
+#include "ui/statement/form2_qt.h"
 #include "ui/statement/open_home_page.h"
-#include "ui/twips.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,25 +30,6 @@ namespace qev {
 
 namespace {
 
-// The client area, and the frame the design assumes around it. Sizes in the resize rule are outer
-// sizes, worked out with this frame whatever the window system draws, so the layout is the same
-// on every platform.
-constexpr int kClientWidth = 8160;
-constexpr int kClientHeight = 3270;
-constexpr int kFrameWidth = 120;
-constexpr int kFrameHeight = 510;
-
-constexpr int kMinOuterWidth = 3000;
-constexpr int kMinOuterHeight = 3780;
-constexpr int kText1WidthOffset = 4665;
-constexpr int kCombo1LeftOffset = 3840;
-constexpr int kText2WidthOffset = 945;
-constexpr int kText2HeightOffset = 1470;
-
-constexpr int kStatusBarHeight = 375;
-constexpr int kStatusPanelWidth = 7860;
-constexpr int kStatusNoteMilliseconds = 3000;
-
 QString ResultText(const QString& amount, const SelectedCurrency& currency) {
     return QString::fromStdU16String(AmountToWords(amount.toStdU16String(), currency).text);
 }
@@ -64,7 +44,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
 void Form1::BuildControls() {
     setObjectName("Form1");
-    setWindowTitle("QEV英文金额大写转换工具");
+    setWindowTitle(Q(form1::kTitle));
     // Read by Qt's own PNG reader: left to guess the format, QImageReader first loads every
     // image format plugin in case one claims PNG: libraries the window never uses.
     QIcon icon;
@@ -77,85 +57,77 @@ void Form1::BuildControls() {
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-
-    // Captions first, so that every control lies above them where they overlap, as Combo1 does
-    // over Label1 in a very narrow window; the rest in the design's order.
-    Label1 = new QLabel("输入", client);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(TwipsRect(120, 120, 420, 210));
-    Label1->setFont(SongFont());
-
-    Label2 = new QLabel("输出", client);
-    Label2->setObjectName("Label2");
-    Label2->setGeometry(TwipsRect(120, 540, 420, 210));
-    Label2->setFont(SongFont());
-
-    Picture1 = new QWidget(client);
-    Picture1->setObjectName("Picture1");
-    Picture1->setGeometry(TwipsRect(0, 2280, 645, 600));
-    Picture1->setMouseTracking(true);
-
-    Label3 = new QLabel("声明", Picture1);
-    Label3->setObjectName("Label3");
-    Label3->setGeometry(TwipsRect(120, 200, 420, 210));
-    QFont linkFont = SongFont();
-    linkFont.setUnderline(true);
-    Label3->setFont(linkFont);
-    SetLabel3Colour(Label3->palette().color(QPalette::ButtonText));
-    Label3->setMouseTracking(true);
-
-    const std::array<const char*, 3> captions = {"ABC", "Abc", "abc"};
-    const std::array<int, 3> tops = {840, 1320, 1800};
-    for (int index = 2; index >= 0; --index) {
-        auto* button = new QPushButton(captions[index], client);
-        button->setObjectName("Command1");
-        button->setProperty("index", index);
-        button->setGeometry(TwipsRect(120, tops[index], 495, 375));
-        Command1[index] = button;
+    for (const form1::Control& design : form1::kControls) {
+        QWidget* control = nullptr;
+        switch (design.kind) {
+        case form1::Kind::Label: {
+            auto* label = new QLabel(Q(design.text), design.name == "Label3" ? Picture1 : client);
+            (design.name == "Label1" ? Label1 : design.name == "Label2" ? Label2 : Label3) = label;
+            control = label;
+            break;
+        }
+        case form1::Kind::PictureBox:
+            control = Picture1 = new QWidget(client);
+            break;
+        case form1::Kind::Button:
+            control = Command1[static_cast<std::size_t>(design.index)] =
+                new QPushButton(Q(design.text), client);
+            break;
+        case form1::Kind::ResultBox:
+            // QPlainTextEdit keeps lines as paragraphs: the Result text's CR LF becomes one
+            // paragraph break and reads back as LF, so the user sees two lines and the case
+            // styles keep them (neither treats a line break as a space). Copying out gives the
+            // platform's line breaks.
+            control = Text2 = new QPlainTextEdit(Q(design.text), client);
+            Text2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            Text2->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+            Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            Text2->setTabChangesFocus(true);
+            break;
+        case form1::Kind::AmountBox:
+            // No maximum length on the box itself, not even Qt's default of 32,767: it would cut
+            // a paste before cleaning and could drop the decimals of "Total USD 1,234.56", or the
+            // digits at the end of a long document. Text1_Change applies the limit to the clean
+            // text.
+            control = Text1 = new QLineEdit(Q(design.text), client);
+            Text1->setMaxLength(std::numeric_limits<int>::max());
+            break;
+        case form1::Kind::StatusBar:
+            control = StatusBar1 = statusBar();
+            StatusBar1->setFixedHeight(TwipsToPixels(design.place.height));
+            StatusBar1Panel = new ClickableLabel(Q(form1::StatusPanelText()), StatusBar1);
+            StatusBar1Panel->setObjectName("StatusBar1Panel");
+            StatusBar1Panel->setFixedWidth(TwipsToPixels(form1::kStatusPanelWidth));
+            StatusBar1->addWidget(StatusBar1Panel);
+            break;
+        case form1::Kind::CurrencyList:
+            // Typing into the field selects nothing: no insertion, no completion, and Return is
+            // caught in eventFilter.
+            control = Combo1 = new QComboBox(client);
+            Combo1->setEditable(true);
+            Combo1->setInsertPolicy(QComboBox::NoInsert);
+            Combo1->setCompleter(nullptr);
+            Combo1->setEditText(Q(design.text));
+            Combo1->installEventFilter(this);
+            break;
+        }
+        control->setObjectName(QString::fromLatin1(design.name.data(), design.name.size()));
+        if (design.index >= 0) {
+            control->setProperty("index", design.index);
+        }
+        if (design.kind != form1::Kind::StatusBar) {
+            control->setGeometry(PixelRect(design.place));
+        }
+        if (design.songFace) {
+            QFont font = SongFont(form1::kSongFacePoints);
+            font.setUnderline(design.underline);
+            control->setFont(font);
+        }
     }
-
-    // QPlainTextEdit keeps lines as paragraphs: the Result text's CR LF becomes one paragraph
-    // break and reads back as LF, so the user sees two lines and the case styles keep them
-    // (neither treats a line break as a space). Copying out gives the platform's line breaks.
-    Text2 = new QPlainTextEdit("Text2\r\n", client);
-    Text2->setObjectName("Text2");
-    Text2->setGeometry(TwipsRect(720, 540, 7335, 2295));
-    Text2->setFont(SongFont());
-    Text2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Text2->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text2->setTabChangesFocus(true);
-
-    // No maximum length on the box itself, not even Qt's default of 32,767: it would cut a paste
-    // before cleaning and could drop the decimals of "Total USD 1,234.56", or the digits at the
-    // end of a long document. Text1_Change applies the limit to the cleaned text.
-    Text1 = new QLineEdit("Text1", client);
-    Text1->setObjectName("Text1");
-    Text1->setMaxLength(std::numeric_limits<int>::max());
-    Text1->setGeometry(TwipsRect(720, 120, 3615, 330));
-    Text1->setFont(SongFont());
-
-    StatusBar1 = statusBar();
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setFixedHeight(TwipsToPixels(kStatusBarHeight));
-    StatusBar1Panel =
-        new ClickableLabel("Kestrune软件出品 " + kMakerWebAddress.toString(), StatusBar1);
-    StatusBar1Panel->setObjectName("StatusBar1Panel");
-    StatusBar1Panel->setFixedWidth(TwipsToPixels(kStatusPanelWidth));
-    StatusBar1->addWidget(StatusBar1Panel);
-
-    // Typing into the field selects nothing: no insertion, no completion, and Return is caught
-    // in eventFilter.
-    Combo1 = new QComboBox(client);
-    Combo1->setObjectName("Combo1");
-    Combo1->setGeometry(TwipsRect(4440, 120, 3615, 330));
-    Combo1->setFont(SongFont());
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setCompleter(nullptr);
-    Combo1->setEditText("Combo1");
-    Combo1->installEventFilter(this);
+    Picture1->setMouseTracking(true);
+    Label3->setMouseTracking(true);
+    SetLabel3Look(kLinkAtRest);
 
     setTabOrder(Combo1, Text1);
     setTabOrder(Text1, Text2);
@@ -163,9 +135,9 @@ void Form1::BuildControls() {
     setTabOrder(Command1[0], Command1[1]);
     setTabOrder(Command1[1], Command1[2]);
 
-    setMinimumSize(TwipsToPixels(kMinOuterWidth - kFrameWidth),
-                   TwipsToPixels(kMinOuterHeight - kFrameHeight));
-    resize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+    setMinimumSize(TwipsToPixels(form1::kMinOuterWidth - form1::kAssumedFrameWidth),
+                   TwipsToPixels(form1::kMinOuterHeight - form1::kAssumedFrameHeight));
+    resize(TwipsToPixels(form1::kClientWidth), TwipsToPixels(form1::kClientHeight));
 }
 
 void Form1::ConnectHandlers() {
@@ -230,28 +202,27 @@ void Form1::Combo1_Click() {
 
 void Form1::Text1_Change() {
     const QString typed = Text1->text();
-    const CleanedAmount cleaned =
-        CleanAmountInput(typed.toStdU16String(), static_cast<std::size_t>(Text1->cursorPosition()));
+    const form1::AmountEdit edit = form1::EditAmount(
+        typed.toStdU16String(), static_cast<std::size_t>(Text1->cursorPosition()), amountTyped_);
 
-    // An edit whose cleaned text would pass the limit is refused as a whole rather than cut, so a
+    // An edit whose clean text would pass the limit is refused as a whole rather than cut, so a
     // paste never loses the digits at its end; the box goes back to how it was, and the status
     // bar says why.
-    if (cleaned.text.size() > kAmountBoxMaxLength) {
+    if (!edit.refusal.empty()) {
         const QSignalBlocker blocker(Text1);
         Text1->setText(acceptedAmount_);
         Text1->setCursorPosition(acceptedCaret_);
         QApplication::beep();
-        const QString limit = QString("金额最多%1个字符").arg(kAmountBoxMaxLength);
-        ShowStatusNote(amountTyped_ ? limit : limit + "，未粘贴");
+        ShowStatusNote(Q(edit.refusal));
         return;
     }
 
-    const QString amount = QString::fromStdU16String(cleaned.text);
+    const QString amount = QString::fromStdU16String(edit.text);
     if (amount != typed) {
         // Runs this handler again, nested, on the clean text, which converts it; the caret then
         // goes back among the characters the user was typing at.
         Text1->setText(amount);
-        Text1->setCursorPosition(static_cast<int>(cleaned.caret));
+        Text1->setCursorPosition(static_cast<int>(edit.caret));
         return;
     }
 
@@ -269,60 +240,53 @@ void Form1::RememberAmountCaret(int caret) {
 }
 
 void Form1::ShowStatusNote(const QString& text) {
-    StatusBar1->showMessage(text, kStatusNoteMilliseconds);
+    StatusBar1->showMessage(text, form1::kStatusNoteMilliseconds);
 }
 
 void Form1::Command1_Click(int index) {
-    static constexpr std::array<CaseStyle, 3> styles = {CaseStyle::Upper, CaseStyle::Title,
-                                                        CaseStyle::Lower};
-    if (index < 0 || index >= static_cast<int>(styles.size())) {
+    const std::optional<CaseStyle> style = form1::CaseButtonStyle(index);
+    if (!style) {
         return;
     }
     // The raw text, as the box holds it: toPlainText would turn a no-break space into a space,
     // which the word-capital style takes as a word break. Paragraphs are parted by U+2029, which
     // no style changes and setPlainText reads back as a line break.
     const std::u16string text = Text2->document()->toRawText().toStdU16String();
-    Text2->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, styles[index])));
+    Text2->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, *style)));
 }
 
 void Form1::Label3_MouseMove() {
-    SetLabel3Italic(true);
-    SetLabel3Colour(QColor(0, 0, 255));
+    SetLabel3Look(kLinkHovered);
 }
 
 void Form1::Label3_MouseDown(int button) {
-    if (button == Qt::LeftButton) {
-        SetLabel3Colour(QColor(255, 0, 0));
-    }
+    // Qt numbers the buttons as the design does: 1 left, 2 right, 4 middle.
+    SetLabel3Look(LinkPressed(label3Look_, button));
 }
 
 void Form1::Label3_MouseUp() {
     // The statement window opens first and takes the focus; the link then looks as at rest,
     // though the pointer is still over it.
     Form2::Open();
-    SetLabel3Colour(Label3->palette().color(QPalette::ButtonText));
-    SetLabel3Italic(false);
+    SetLabel3Look(kLinkAtRest);
 }
 
 void Form1::Picture1_MouseMove() {
     // Nothing reports the pointer leaving the link; crossing the box around it ends the hover.
-    SetLabel3Colour(Label3->palette().color(QPalette::ButtonText));
-    SetLabel3Italic(false);
+    SetLabel3Look(kLinkAtRest);
 }
 
 void Form1::StatusBar1_PanelClick() {
-    OpenHomePage(winId());
+    OpenHomePage(static_cast<NativeWindow>(winId()));
 }
 
-void Form1::SetLabel3Colour(const QColor& colour) {
+void Form1::SetLabel3Look(LinkLook look) {
+    label3Look_ = look;
     QPalette palette = Label3->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::WindowText, QtColour(look.colour, palette));
     Label3->setPalette(palette);
-}
-
-void Form1::SetLabel3Italic(bool italic) {
     QFont font = Label3->font();
-    font.setItalic(italic);
+    font.setItalic(look.italic);
     Label3->setFont(font);
 }
 
@@ -332,28 +296,30 @@ void Form1::resizeEvent(QResizeEvent* event) {
 }
 
 void Form1::Form_Resize() {
-    const auto outerWidth = [this] { return width() * kTwipsPerPixel + kFrameWidth; };
-    const auto outerHeight = [this] { return height() * kTwipsPerPixel + kFrameHeight; };
+    // Outer sizes with the frame the design assumes, whatever the window system draws, so the
+    // layout is the same on every desktop.
+    const auto outerWidth = [this] { return PixelsToTwips(width()) + form1::kAssumedFrameWidth; };
+    const auto outerHeight = [this] {
+        return PixelsToTwips(height()) + form1::kAssumedFrameHeight;
+    };
 
     // The window system keeps a minimised, maximised or full-screen window's size.
     const bool sizable =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (sizable && outerHeight() < kMinOuterHeight) {
-        resize(width(), TwipsToPixels(kMinOuterHeight - kFrameHeight));
+    if (sizable && outerHeight() < form1::kMinOuterHeight) {
+        resize(width(), TwipsToPixels(form1::kMinOuterHeight - form1::kAssumedFrameHeight));
     }
-    if (sizable && outerWidth() < kMinOuterWidth) {
-        resize(TwipsToPixels(kMinOuterWidth - kFrameWidth), height());
+    if (sizable && outerWidth() < form1::kMinOuterWidth) {
+        resize(TwipsToPixels(form1::kMinOuterWidth - form1::kAssumedFrameWidth), height());
     }
 
-    // Moves that would give a box a negative size are skipped: the box keeps its last size.
-    const int w = outerWidth();
-    if (w - kText1WidthOffset >= 0) {
-        Text1->resize(TwipsToPixels(w - kText1WidthOffset), Text1->height());
+    const form1::Layout layout = form1::LayOut(outerWidth(), outerHeight());
+    if (layout.text1Width) {
+        Text1->resize(TwipsToPixels(*layout.text1Width), Text1->height());
     }
-    Combo1->move(TwipsToPixels(w - kCombo1LeftOffset), Combo1->y());
-    const int h = outerHeight();
-    if (w - kText2WidthOffset >= 0 && h - kText2HeightOffset >= 0) {
-        Text2->resize(TwipsToPixels(w - kText2WidthOffset), TwipsToPixels(h - kText2HeightOffset));
+    Combo1->move(TwipsToPixels(layout.combo1Left), Combo1->y());
+    if (layout.text2Width && layout.text2Height) {
+        Text2->resize(TwipsToPixels(*layout.text2Width), TwipsToPixels(*layout.text2Height));
     }
 }
 

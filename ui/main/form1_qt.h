@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/amount_words.h"
+#include "ui/link_look.h"
 
 #include <QMainWindow>
 
@@ -51,8 +52,7 @@ private:
     void RememberAmountCaret(int caret);
     // Shows `text` in the status bar for a few seconds in the panel's place; then the panel again.
     void ShowStatusNote(const QString& text);
-    void SetLabel3Colour(const QColor& colour);
-    void SetLabel3Italic(bool italic);
+    void SetLabel3Look(LinkLook look);
 
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -75,6 +75,7 @@ private:
     // Whether the last input to the amount box was a key typed (or a character committed by an
     // input method), not a paste or a drop, so that a refused edit says which it refused.
     bool amountTyped_ = false;
+    LinkLook label3Look_;
 };
 
 } // namespace qev

@@ -1,0 +1,121 @@
+#include "ui/statement/form2_qt.h"
+
+#include "ui/qt/clickable_label.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/geometry.h"
+#include "ui/statement/form2_design.h"
+#include "ui/statement/open_home_page.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+namespace qev {
+
+namespace {
+
+// The window while it is open; cleared as it closes, before Qt gets round to deleting it.
+QPointer<Form2> openWindow;
+
+} // namespace
+
+Form2* Form2::Open() {
+    if (!openWindow) {
+        openWindow = new Form2;
+    }
+    openWindow->showNormal(); // a minimised window would stay minimised with show()
+    openWindow->raise();
+    openWindow->activateWindow();
+    return openWindow;
+}
+
+Form2::Form2()
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The window has no owner, so the program must go on while it is open after the main window
+    // has closed; Qt leaves tool windows out of that count unless told.
+    setAttribute(Qt::WA_QuitOnClose);
+    BuildControls();
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Image1, &ClickableLabel::clicked, this, &Form2::Image1_Click);
+    connect(Label4, &ClickableLabel::clicked, this, &Form2::Label4_Click);
+}
+
+void Form2::BuildControls() {
+    setObjectName("Form2");
+    setWindowTitle(Q(form2::kTitle));
+    setFixedSize(TwipsToPixels(form2::kClientWidth), TwipsToPixels(form2::kClientHeight));
+    setFont(SongFont(form2::kSongFacePoints));
+
+    for (const form2::Control& design : form2::kControls) {
+        QWidget* control = nullptr;
+        switch (design.kind) {
+        case form2::Kind::Frame:
+            control = Frame1 = new QGroupBox(this);
+            break;
+        case form2::Kind::StatementLine: {
+            // The lines wrap inside their rectangles, drawn from the top as the window system's
+            // labels are: lines 1 and 3 take two text lines, 2 and 4 three.
+            auto* label = new QLabel(Q(design.text), Frame1);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            (design.index >= 0 ? Label1[static_cast<std::size_t>(design.index)] : Label3) = label;
+            control = label;
+            break;
+        }
+        case form2::Kind::Address: {
+            control = Label4 = new ClickableLabel(Q(design.text), Frame1);
+            Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            QFont font = SongFont(form2::kSongFacePoints);
+            font.setUnderline(true);
+            Label4->setFont(font);
+            QPalette palette = Label4->palette();
+            palette.setColor(QPalette::WindowText, QtColour(form2::kAddressColour, palette));
+            Label4->setPalette(palette);
+            Label4->setCursor(Qt::PointingHandCursor);
+            break;
+        }
+        case form2::Kind::Picture:
+            control = Image1 = new ClickableLabel(QString(), this);
+            Image1->setPixmap(QPixmap(":/statement/statement-picture.jpg"));
+            Image1->setScaledContents(true); // 132 pixels wide, squeezed into 116
+            Image1->setCursor(Qt::PointingHandCursor);
+            break;
+        case form2::Kind::Button:
+            control = Command1 = new QPushButton(Q(design.text), this);
+            // No default button: Enter does not close the window, Space on the button does.
+            Command1->setAutoDefault(false);
+            break;
+        }
+        control->setObjectName(QString::fromLatin1(design.name.data(), design.name.size()));
+        if (design.index >= 0) {
+            control->setProperty("index", design.index);
+        }
+        control->setGeometry(PixelRect(design.place));
+    }
+    Command1->setFocus();
+}
+
+void Form2::Command1_Click() {
+    close();
+}
+
+void Form2::Image1_Click() {
+    OpenHomePage(static_cast<NativeWindow>(winId()));
+}
+
+void Form2::Label4_Click() {
+    OpenHomePage(static_cast<NativeWindow>(winId()));
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    if (openWindow == this) {
+        openWindow = nullptr; // the next opening builds the window anew
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace qev
