@@ -17,10 +17,10 @@ CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
         cleaned.caret = cleaned.text.size();
     }
     if (!cleaned.text.empty() && cleaned.text.front() == u'.') {
+        // The caret stands after the "0": a digit typed next goes before the point, not before
+        // the "0", which would turn ".5" into "20.5" instead of "2.5".
         cleaned.text.insert(cleaned.text.begin(), u'0');
-        if (cleaned.caret > 0) {
-            ++cleaned.caret;
-        }
+        ++cleaned.caret;
     }
     return cleaned;
 }

@@ -23,7 +23,7 @@ struct CleanedAmount {
 
 // Keeps only amount characters, in the order typed, and puts "0" before a leading "." (so a
 // pasted ".5" stays half a unit rather than becoming 5). The caret keeps its place among the
-// characters that stay.
+// characters that stay, and stands after such a "0".
 CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret);
 
 } // namespace qev

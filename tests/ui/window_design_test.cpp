@@ -60,11 +60,7 @@ TEST(WindowDesign, AmountBoxEditRule) {
         std::u16string box;
         std::u16string_view refusal;
     } rows[] = {
-        {u"12a|", true, u"12|", u""},
         {u"1x|2", true, u"1|2", u""},
-        {u"-a1 000\r\n000+|", false, u"1000000|", u""},
-        {u".|", true, u"0.|", u""},
-        {u"|.5", true, u"|0.5", u""},
         {u"USD " + full + u" only|", false, full + u"|", u""},
         {full + u"1|", true, u"", u"金额最多22个字符"},
         {full + u"1|", false, u"", u"金额最多22个字符，未粘贴"},

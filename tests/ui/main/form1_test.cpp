@@ -47,10 +47,14 @@ void Commit(QWidget* target, const QString& text) {
     QApplication::sendEvent(target, &commit);
 }
 
-// ASCII by key ("\r" Return, "\t" Tab, "\b" Backspace), the rest as an input method commits it.
+// ASCII by key ("\r" Return, "\t" Tab, "\b" Backspace, "\x7f" Delete), the rest as an input method commits it.
 void Type(QWidget* target, const QString& text) {
     for (const QChar c : text) {
-        c.unicode() < 0x80 ? QTest::keyClick(target, c.toLatin1()) : Commit(target, c);
+        if (c == '\x7f') {
+            QTest::keyClick(target, Qt::Key_Delete);
+        } else {
+            c.unicode() < 0x80 ? QTest::keyClick(target, c.toLatin1()) : Commit(target, c);
+        }
     }
 }
 
@@ -197,7 +201,9 @@ private slots:
         // A leading point gets a zero: removing it would make ".5" five.
         Row("point typed into empty box", "|", ".", false, "0.|");
         Row("point pasted before 5", "|", ".5", true, "0.5|");
-        Row("zero deleted before the point", "0|.5", "\b", false, "|0.5");
+        Row("zero deleted before the point", "0|.5", "\b", false, "0|.5");
+        // The caret after the "0" put before the point: the next digit goes before the point.
+        Row("first digit deleted, another typed", "|1.5", "\x7f" "2", false, "02|.5");
         Row("digit typed into a full box", "123|4567890123456789012", "1", false,
             "123|4567890123456789012 金额最多22个字符");
         Row("paste passing the limit", "123456789012345|", "123,456.78", true,
