@@ -1,5 +1,5 @@
 // qev-words reading amounts from standard input, on any bytes: invalid UTF-8, NUL bytes, CRs,
-// very long lines.
+// lines longer than a rejected amount's quote. Very long lines are the command's tests' to check.
 #include "cli/words_tool.h"
 #include "fuzz/fuzz_support.h"
 

@@ -12,6 +12,17 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
+# The longest input each target is given: room for what it checks and no more, as libFuzzer
+# slows with the length it works at and the corpus grows to match. Very long texts are the
+# tests' to check.
+declare -A max_len=(
+    [amount_digits]=64  # currency byte, 63 amount characters: past 15 digits and 2 decimals
+    [amount_text]=128   # currency byte, 63 UTF-16 code units
+    [amount_input]=128  # caret, 63 code units: more than the box's 22 characters
+    [case_styles]=256   # position, 127 code units: longer than a Result text's line of words
+    [words_lines]=256   # several lines, some past the 64 bytes a rejected amount is quoted to
+)
+
 targets=("$build"/fuzz/*_fuzz)
 if [ ! -x "${targets[0]}" ]; then
     echo "fuzz: no fuzz targets in $build/fuzz" >&2
@@ -21,16 +32,16 @@ fi
 failed=()
 for target in "${targets[@]}"; do
     name=$(basename "$target" _fuzz)
-    if [ ! -d "fuzz/corpus/$name" ]; then
-        echo "fuzz: $name has no seeds in fuzz/corpus/$name" >&2
+    if [ ! -d "fuzz/corpus/$name" ] || [ -z "${max_len[$name]:-}" ]; then
+        echo "fuzz: $name needs seeds in fuzz/corpus/$name and a maximum length here" >&2
         failed+=("$name")
         continue
     fi
     cp -r "fuzz/corpus/$name" "$scratch/$name"
     log="$out/$name.log"
-    echo "fuzz: $name for ${seconds}s"
-    if "$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$out/$name-" "$scratch/$name" >"$log" 2>&1; then
+    echo "fuzz: $name for ${seconds}s, inputs up to ${max_len[$name]} bytes"
+    if "$target" -max_total_time="$seconds" -max_len="${max_len[$name]}" -timeout=10 \
+        -print_final_stats=1 -artifact_prefix="$out/$name-" "$scratch/$name" >"$log" 2>&1; then
         # libFuzzer's last status line: runs, coverage, features, corpus and executions per second.
         grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1
         grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log"
