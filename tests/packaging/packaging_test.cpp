@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(field("Maintainer"), QString("Kestrune软件"));
         QCOMPARE(field("Section"), QString("utils"));
         const QStringList depends = field("Depends").split(QRegularExpression(",\\s*"));
-        for (const char* package : {"fonts-arphic-uming", "libqt6widgets6", "libqt6gui6",
+        for (const char* package : {"fonts-arphic-uming", "qt6-translations-l10n", "libqt6widgets6", "libqt6gui6",
                                     "libqt6core6", "libicu72", "libstdc++6", "libc6"}) {
             QVERIFY2(std::any_of(depends.begin(), depends.end(),
                                  [&](const QString& d) { return d.startsWith(package); }),

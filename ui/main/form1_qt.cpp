@@ -172,15 +172,17 @@ void Form1::Form_Load() {
 void Form1::LoadCurrencyList() {
     const auto& records = CurrencyRecords();
     CurrencyTable.assign(records.begin(), records.end());
+    // Entries that exist are overwritten (start-up's placeholder); the rest are added in one go.
+    QStringList added;
     for (std::size_t i = 0; i < CurrencyTable.size(); ++i) {
         const QString entry = QString::fromStdU16String(ListEntryText(CurrencyTable[i]));
-        const int index = static_cast<int>(i);
-        if (index < Combo1->count()) {
-            Combo1->setItemText(index, entry);
+        if (static_cast<int>(i) < Combo1->count()) {
+            Combo1->setItemText(static_cast<int>(i), entry);
         } else {
-            Combo1->addItem(entry);
+            added << entry;
         }
     }
+    Combo1->addItems(added);
     Combo1->setCurrentIndex(0);
     Combo1_Click();
 }
