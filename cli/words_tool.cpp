@@ -17,8 +17,8 @@ namespace qev {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--line-buffered]\n"
-    "                 [AMOUNT ...]\n"
+    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--words-only]\n"
+    "                 [--line-buffered] [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -34,6 +34,9 @@ constexpr std::string_view kHelp =
     "                         default 0, US Dollars (see --list)\n"
     "  --case upper|title|lower\n"
     "                         letter case of the result; default upper\n"
+    "  --words-only           one line for each amount: the wording alone, or the\n"
+    "                         message of an amount that cannot be written out (an empty\n"
+    "                         line for one rejected on standard error)\n"
     "  --line-buffered        write each result at once, not in blocks (the default\n"
     "                         when standard output is a terminal)\n"
     "  --list                 the currency list: index, code and name, tab-separated\n"
@@ -133,6 +136,7 @@ struct Options {
     CaseStyle style = CaseStyle::Upper;
     bool list = false;
     bool lineBuffered = false;
+    bool wordsOnly = false;
     std::vector<std::string_view> amounts;
 };
 
@@ -200,19 +204,30 @@ private:
 };
 
 // Writes the amount's two lines; false when it was rejected or not convertible.
+// An amount rejected with a message on standard error: with --words-only its row on standard
+// output stays, empty, so the rows of a column of amounts keep their places.
+bool Reject(const std::string& message, const Options& options, Outputs& outputs) {
+    outputs.Err(message);
+    if (options.wordsOnly) {
+        outputs.Out("\n");
+    }
+    return false;
+}
+
+// Writes the amount's two lines, or with --words-only its wording alone; false when it was
+// rejected or not convertible.
 bool Convert(std::string_view amount, const Options& options, Outputs& outputs) {
     const std::string_view trimmed = TrimBlanks(amount);
     if (trimmed.empty()) {
-        outputs.Err("qev-words: empty amount\n");
-        return false;
+        return Reject("qev-words: empty amount\n", options, outputs);
     }
     for (std::size_t i = 0; i < trimmed.size(); ++i) {
         if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
             // Name the whole character, not just its first byte.
             const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
-            outputs.Err("qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
-                        "' in amount \"" + Quoted(amount) + "\"\n");
-            return false;
+            return Reject("qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
+                              "' in amount \"" + Quoted(amount) + "\"\n",
+                          options, outputs);
         }
     }
 
@@ -221,6 +236,10 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
     AmountProblem problem = AmountProblem::None;
     char* end = prepared.WriteResult(room, trimmed, "\n", problem);
     if (problem == AmountProblem::None) {
+        if (options.wordsOnly) {
+            const std::string_view wording = *WordingOf(std::string_view(room, end - room));
+            end = std::copy(wording.begin(), wording.end(), room);
+        }
         *end++ = '\n';
         outputs.Written(end);
     } else {
@@ -228,7 +247,11 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
         const std::u16string wide(trimmed.begin(), trimmed.end());
         std::u16string text =
             ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
-        text.erase(text.find(u"\r\n"), 1);
+        // With --words-only, the message alone: what stands after the label "输出： ".
+        constexpr std::u16string_view kBreakAndLabel = u"\r\n输出： ";
+        const std::size_t lineBreak = text.find(kBreakAndLabel);
+        text.erase(options.wordsOnly ? 0 : lineBreak,
+                   options.wordsOnly ? lineBreak + kBreakAndLabel.size() : 1);
         text.push_back(u'\n');
         std::string bytes;
         AppendUtf8InPieces(bytes, text);
@@ -398,6 +421,10 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
             options.lineBuffered = true;
             continue;
         }
+        if (arg == "--words-only") {
+            options.wordsOnly = true;
+            continue;
+        }
         // "--currency X" or "--currency=X", likewise --case.
         const std::string_view name = arg.substr(0, arg.find('='));
         if (name != "--currency" && name != "--case") {
@@ -459,8 +486,8 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
                 return kExitIoError;
             }
             if (next == LineReader::Next::TooLong) {
-                outputs.Err("qev-words: line " + std::to_string(number) + " too long\n");
-                allConverted = false;
+                allConverted = Reject("qev-words: line " + std::to_string(number) + " too long\n",
+                                      options, outputs);
             } else {
                 if (line.ends_with('\r')) {
                     line.remove_suffix(1);

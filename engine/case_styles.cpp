@@ -124,4 +124,63 @@ std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style) {
     return std::u16string(text);
 }
 
+namespace {
+
+template <typename Char>
+struct WordingTexts;
+
+template <>
+struct WordingTexts<char16_t> {
+    static constexpr std::u16string_view kLabel = u"输出： ";
+    static constexpr std::u16string_view kError = u"无法转换";
+    static constexpr std::u16string_view kParagraph = u"\u2029";
+};
+
+template <>
+struct WordingTexts<char> {
+    static constexpr std::string_view kLabel = "输出： ";
+    static constexpr std::string_view kError = "无法转换";
+    static constexpr std::string_view kParagraph = "\u2029";
+};
+
+template <typename Char>
+std::optional<std::basic_string_view<Char>> Wording(std::basic_string_view<Char> text) {
+    using Texts = WordingTexts<Char>;
+    // Where the line starting at `from` ends, and where the next one starts.
+    const auto lineEnd = [&](std::size_t from) {
+        const std::size_t feed = text.find(Char('\n'), from);
+        const std::size_t paragraph = text.find(Texts::kParagraph, from);
+        const std::size_t end = std::min(feed, paragraph);
+        if (end == std::basic_string_view<Char>::npos) {
+            return std::pair{text.size(), text.size()};
+        }
+        const std::size_t next = end + (end == feed ? 1 : Texts::kParagraph.size());
+        return std::pair{end > from && end == feed && text[end - 1] == Char('\r') ? end - 1 : end,
+                         next};
+    };
+    const auto [firstEnd, second] = lineEnd(0);
+    if (second == firstEnd && second == text.size()) {
+        return std::nullopt; // one line only
+    }
+    const std::basic_string_view<Char> line = text.substr(second, lineEnd(second).first - second);
+    if (!line.starts_with(Texts::kLabel)) {
+        return std::nullopt;
+    }
+    const std::basic_string_view<Char> wording = line.substr(Texts::kLabel.size());
+    if (wording.empty() || wording.starts_with(Texts::kError)) {
+        return std::nullopt;
+    }
+    return wording;
+}
+
+} // namespace
+
+std::optional<std::u16string_view> WordingOf(std::u16string_view text) {
+    return Wording(text);
+}
+
+std::optional<std::string_view> WordingOf(std::string_view text) {
+    return Wording(text);
+}
+
 } // namespace qev

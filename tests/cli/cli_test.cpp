@@ -29,8 +29,8 @@ namespace {
 #endif
 
 const std::string kUsage =
-    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--line-buffered]\n"
-    "                 [AMOUNT ...]\n"
+    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--words-only]\n"
+    "                 [--line-buffered] [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -67,6 +67,15 @@ TEST(Cli, Conversions) {
         {{"--case=lower", "--currency", "CHF", "0.2"},
          "",
          "输入： chf0.20\n输出： say swiss franc & twenty centimes only\n"},
+        // The wording alone, a line for each amount: a message, or an empty line for an amount
+        // rejected on standard error, keeps the rows of a column in their places.
+        {{"--words-only", "1234.5", "1..5", "12a", "7"},
+         "",
+         "SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY\n"
+         "无法转换：小数点多于一个\n\nSAY US DOLLARS SEVEN ONLY\n",
+         "qev-words: invalid character 'a' in amount \"12a\"\n",
+         1},
+        {{"--words-only", "--case", "title", "0.5"}, "", "Say Us Dollars & Fifty Cents Only\n"},
         // Standard input: CR LF and blank lines skipped.
         {{},
          "12\r\n\r\n  \n\t7 \n40",

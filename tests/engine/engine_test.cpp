@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -283,6 +284,32 @@ TEST(Engine, CapitalizeAt) {
     for (const auto& row : rows) {
         EXPECT_EQ(CapitalizeAt(row.text, row.position), row.result) << row.position;
     }
+}
+
+// The wording a result box holds, as the clerk copies it; nothing where it holds none.
+TEST(Engine, WordingOf) {
+    const struct {
+        std::u16string_view box;
+        std::optional<std::u16string_view> wording;
+    } rows[] = {
+        {u"输入： USD1.50\r\n输出： SAY US DOLLARS ONE & FIFTY CENTS ONLY",
+         u"SAY US DOLLARS ONE & FIFTY CENTS ONLY"},
+        {u"输入： Usd1.00\n输出： Say Us Dollars One Only", u"Say Us Dollars One Only"},
+        {u"输入： usd1.00\u2029输出： say us dollars one only\u2029", u"say us dollars one only"},
+        // The clerk's own edits stay, and so do the lines they added below.
+        {u"输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY (PAID)\nThank you",
+         u"SAY US DOLLARS ONE ONLY (PAID)"},
+        {u"Invoice 7\n输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY", std::nullopt},
+        {u"输入： USD1..5\r\n输出： 无法转换：小数点多于一个", std::nullopt},
+        {u"输入： USD1.00", std::nullopt},
+        {u"", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(WordingOf(row.box), row.wording)
+            << testing::PrintToString(std::u16string(row.box));
+    }
+    EXPECT_EQ(WordingOf(std::string_view("输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY\n")),
+              "SAY US DOLLARS ONE ONLY");
 }
 
 // What typing or pasting leaves in the amount box; '|' marks the caret before and after.

@@ -67,6 +67,10 @@ const Control& ControlNamed(std::string_view name, int index = -1);
 // The status bar's one panel: the maker's credit line, 7,860 twips wide.
 inline constexpr int kStatusPanelWidth = 7860;
 std::u16string StatusPanelText();
+// Copying the wording alone: the result box's menu entry (Ctrl+Shift+C) and the note that
+// follows, the wording after it cut to the panel's width.
+inline constexpr std::u16string_view kCopyWordingCaption = u"复制英文大写";
+inline constexpr std::u16string_view kCopiedNote = u"已复制：";
 // How long a note stands in the status bar before the panel's own text is back.
 inline constexpr int kStatusNoteMilliseconds = 3000;
 

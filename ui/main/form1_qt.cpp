@@ -9,15 +9,19 @@
 #include "ui/statement/form2_qt.h"
 #include "ui/statement/open_home_page.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -141,6 +145,28 @@ void Form1::BuildControls() {
 }
 
 void Form1::ConnectHandlers() {
+    // The wording alone to the clipboard: an entry after the result box's own, and its key in
+    // both boxes.
+    CopyWordingAction = new QAction(Q(form1::kCopyWordingCaption), this);
+    CopyWordingAction->setObjectName("CopyWording");
+    CopyWordingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(CopyWordingAction, &QAction::triggered, this, &Form1::CopyWording);
+    Text2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text2, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        QMenu* menu = Text2->createStandardContextMenu(at);
+        menu->addSeparator();
+        CopyWordingAction->setEnabled(ResultBoxWording().has_value());
+        menu->addAction(CopyWordingAction);
+        menu->exec(Text2->viewport()->mapToGlobal(at));
+        delete menu;
+        CopyWordingAction->setEnabled(true); // the key beeps when there is nothing to copy
+    });
+    for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) {
+        auto* key =
+            new QShortcut(CopyWordingAction->shortcut(), box, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(key, &QShortcut::activated, this, &Form1::CopyWording);
+    }
+
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text1, &QLineEdit::cursorPositionChanged, this,
@@ -243,6 +269,30 @@ void Form1::RememberAmountCaret(int caret) {
 
 void Form1::ShowStatusNote(const QString& text) {
     StatusBar1->showMessage(text, form1::kStatusNoteMilliseconds);
+}
+
+std::optional<std::u16string> Form1::ResultBoxWording() const {
+    // The raw text, as the box holds it, its paragraphs parted by U+2029.
+    const std::u16string text = Text2->document()->toRawText().toStdU16String();
+    const auto wording = WordingOf(text);
+    return wording ? std::optional<std::u16string>(*wording) : std::nullopt;
+}
+
+void Form1::CopyWording() {
+    const std::optional<std::u16string> wording = ResultBoxWording();
+    if (!wording) {
+        QApplication::beep();
+        return;
+    }
+    const QString text = QString::fromStdU16String(*wording);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    if (clipboard->supportsSelection()) {
+        clipboard->setText(text, QClipboard::Selection); // as terminals paste it
+    }
+    const QString note = Q(form1::kCopiedNote) + text;
+    ShowStatusNote(StatusBar1->fontMetrics().elidedText(note, Qt::ElideRight,
+                                                        TwipsToPixels(form1::kStatusPanelWidth)));
 }
 
 void Form1::Command1_Click(int index) {

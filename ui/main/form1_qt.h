@@ -8,9 +8,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -52,6 +54,9 @@ private:
     void RememberAmountCaret(int caret);
     // Shows `text` in the status bar for a few seconds in the panel's place; then the panel again.
     void ShowStatusNote(const QString& text);
+    // The wording of the result box, on the clipboard; a beep when the box holds none.
+    void CopyWording();
+    std::optional<std::u16string> ResultBoxWording() const;
     void SetLabel3Look(LinkLook look);
 
     QComboBox* Combo1 = nullptr;
@@ -64,6 +69,7 @@ private:
     QLabel* Label3 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     ClickableLabel* StatusBar1Panel = nullptr;
+    QAction* CopyWordingAction = nullptr;
 
     // Record i is list entry i of Combo1; empty until LoadCurrencyList fills it.
     std::vector<std::u16string_view> CurrencyTable;

@@ -5,8 +5,8 @@
 #include "engine/case_styles.h"
 #include "tests/table_row.h"
 #include "tests/ui/statement_support.h"
-#include "ui/qt/fonts.h"
 #include "ui/main/form1_qt.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/translations.h"
 
 #include <QAbstractItemView>
@@ -47,7 +47,8 @@ void Commit(QWidget* target, const QString& text) {
     QApplication::sendEvent(target, &commit);
 }
 
-// ASCII by key ("\r" Return, "\t" Tab, "\b" Backspace, "\x7f" Delete), the rest as an input method commits it.
+// ASCII by key ("\r" Return, "\t" Tab, "\b" Backspace, "\x7f" Delete), the rest as an input method
+// commits it.
 void Type(QWidget* target, const QString& text) {
     for (const QChar c : text) {
         if (c == '\x7f') {
@@ -203,7 +204,10 @@ private slots:
         Row("point pasted before 5", "|", ".5", true, "0.5|");
         Row("zero deleted before the point", "0|.5", "\b", false, "0|.5");
         // The caret after the "0" put before the point: the next digit goes before the point.
-        Row("first digit deleted, another typed", "|1.5", "\x7f" "2", false, "02|.5");
+        Row("first digit deleted, another typed", "|1.5",
+            "\x7f"
+            "2",
+            false, "02|.5");
         Row("digit typed into a full box", "123|4567890123456789012", "1", false,
             "123|4567890123456789012 金额最多22个字符");
         Row("paste passing the limit", "123456789012345|", "123,456.78", true,
@@ -281,6 +285,37 @@ private slots:
                 QCoreApplication::processEvents(); // the window is painted now and then
             }
         }
+    }
+
+    // Ctrl+Shift+C in either box puts the wording alone on the clipboard, as the box holds it,
+    // and the status bar says so; with no wording in the box, nothing is copied.
+    void copyWording_data() {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("copied");
+        Row("from the amount box", "1234.5", -1, "Text1",
+            "SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY");
+        Row("after Abc, from the result box", "1234.5", 1, "Text2",
+            "Say Us Dollars One Thousand Two Hundred And Thirty Four & Fifty Cents Only");
+        Row("an error line", "1..5", -1, "Text1", "");
+        Row("an empty box", "", -1, "Text2", "");
+    }
+    void copyWording() {
+        QFETCH(QString, amount);
+        QFETCH(int, button);
+        QFETCH(QString, box);
+        QFETCH(QString, copied);
+        QGuiApplication::clipboard()->setText("before");
+        Type(amountBox, amount);
+        if (button >= 0) {
+            Push(button);
+        }
+        Control(box)->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? "before" : copied);
+        const QString note = window->statusBar()->currentMessage();
+        QCOMPARE(note.startsWith("已复制：" + copied.left(20)), !copied.isEmpty());
     }
 
     // An entry chosen from the list converts the amount, in upper case again; text typed into the
