@@ -5,6 +5,7 @@
 #include "currency/currency_table.h"
 #include "engine/amount_words.h"
 #include "ui/qt/fonts.h"
+#include "ui/main/form1_design.h"
 #include "ui/main/form1_qt.h"
 
 #include <QApplication>
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     qev::InstallSongFaceSubstitutes();
+    QApplication::setFont(qev::SongFont(qev::form1::kSongFacePoints)); // as the program does
     qev::Form1 form;
     form.show();
     form.activateWindow();

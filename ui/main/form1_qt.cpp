@@ -190,7 +190,7 @@ void Form1::Form_Load() {
     Combo1->addItem("美元USD");
     Combo1->setCurrentIndex(0);
     Text1->setText(QString());
-    Text2->setPlainText(QString());
+    Text2->document()->setPlainText(QString());
     LoadCurrencyList();
     Combo1->setFocus();
 }
@@ -224,7 +224,7 @@ void Form1::Combo1_Click() {
     }
     Currency = *currency;
     if (!Text1->text().isEmpty()) {
-        Text2->setPlainText(ResultText(Text1->text(), Currency));
+        Text2->document()->setPlainText(ResultText(Text1->text(), Currency));
     }
 }
 
@@ -256,7 +256,8 @@ void Form1::Text1_Change() {
 
     acceptedAmount_ = amount;
     acceptedCaret_ = Text1->cursorPosition();
-    Text2->setPlainText(amount.isEmpty() ? QString() : ResultText(amount, Currency));
+    // Through the document: the box's own setPlainText lays the new text out twice.
+    Text2->document()->setPlainText(amount.isEmpty() ? QString() : ResultText(amount, Currency));
 }
 
 void Form1::RememberAmountCaret(int caret) {
@@ -304,7 +305,7 @@ void Form1::Command1_Click(int index) {
     // which the word-capital style takes as a word break. Paragraphs are parted by U+2029, which
     // no style changes and setPlainText reads back as a line break.
     const std::u16string text = Text2->document()->toRawText().toStdU16String();
-    Text2->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, *style)));
+    Text2->document()->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, *style)));
 }
 
 void Form1::Label3_MouseMove() {
