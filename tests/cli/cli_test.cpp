@@ -167,6 +167,7 @@ TEST(Cli, List) {
     EXPECT_EQ(lines[0], "0\tUSD\t美国美元 US Dollars");
     EXPECT_EQ(lines[65], "65\tBGL\t保加利亚 列弗 Bulgarian Leva");
     EXPECT_EQ(lines[133], "133\tKMF\t科摩罗法郎 Comoros Franc");
+    EXPECT_NE(Words({"--help"}).out.find(" list index 0-133;\n"), std::string::npos);
 }
 
 #ifdef QEV_PEAK_MEMORY_PATH
