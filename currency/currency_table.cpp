@@ -147,6 +147,7 @@ constexpr std::u16string_view kRecords[] = {
     u"毛里求斯卢比|Mauritius Rupee|MUR|centimes|",                            // 131
     u"津巴布韦元|Zimbabwe Dollars|ZWD|cents|",                                // 132
     u"科摩罗法郎|Comoros Franc|KMF|centimes|",                                // 133
+#include "currency/current_currencies.inc"
 };
 
 // The field that follows the bar at `from` - 1, up to the next bar; nothing if no bar ends it.

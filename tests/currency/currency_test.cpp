@@ -1,5 +1,5 @@
-// The currency catalogue: every record whole, the list entry and fields cut from each, and the
-// look-up by code.
+// The currency catalogue: every record whole, the list entry and fields cut from each, the
+// currencies in use today, and the look-up by code.
 #include "currency/currency_table.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +34,17 @@ std::uint64_t Digest(std::span<const std::u16string_view> records) {
     }
     return digest;
 }
+
+// ISO 4217's currencies in 2026, funds and precious metals left out: List One of 2024-06-25
+// with amendments 176 (XCG for ANG), 178 (CUC withdrawn) and 180 (BGN withdrawn for the euro).
+constexpr std::u16string_view kIsoCurrencies =
+    u"AED AFN ALL AMD AOA ARS AUD AWG AZN BAM BBD BDT BHD BIF BMD BND BOB BRL BSD BTN BWP BYN BZD "
+    u"CAD CDF CHF CLP CNY COP CRC CUP CVE CZK DJF DKK DOP DZD EGP ERN ETB EUR FJD FKP GBP GEL GHS "
+    u"GIP GMD GNF GTQ GYD HKD HNL HTG HUF IDR ILS INR IQD IRR ISK JMD JOD JPY KES KGS KHR KMF KPW "
+    u"KRW KWD KYD KZT LAK LBP LKR LRD LSL LYD MAD MDL MGA MKD MMK MNT MOP MRU MUR MVR MWK MXN MYR "
+    u"MZN NAD NGN NIO NOK NPR NZD OMR PAB PEN PGK PHP PKR PLN PYG QAR RON RSD RUB RWF SAR SBD SCR "
+    u"SDG SEK SGD SHP SLE SOS SRD SSP STN SVC SYP SZL THB TJS TMT TND TOP TRY TTD TWD TZS UAH UGX "
+    u"USD UYU UZS VED VES VND VUV WST XAF XCD XCG XOF XPF YER ZAR ZMW ZWG";
 
 TEST(Currency, EveryRecordGivesItsEntryAndFields) {
     const auto records = CurrencyRecords();
@@ -77,13 +88,37 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
     EXPECT_EQ(ReadCurrencyRecord(records[1])->subunit, u"new pence");
 }
 
+// After the design's records, one for each current currency they do not carry under its code.
+TEST(Currency, EveryCurrencyInUseToday) {
+    std::set<std::u16string_view> iso, design, appended;
+    for (std::size_t at = 0; at < kIsoCurrencies.size(); at += 4) {
+        iso.insert(kIsoCurrencies.substr(at, 3));
+    }
+    const auto records = CurrencyRecords();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const std::u16string_view code = SplitAtBars(records[i])[2];
+        if (i < kDesignCurrencyCount) {
+            design.insert(code);
+        } else {
+            EXPECT_TRUE(iso.count(code)) << "not current: " << testing::PrintToString(code);
+            EXPECT_FALSE(design.count(code)) << "in the design: " << testing::PrintToString(code);
+            EXPECT_TRUE(appended.insert(code).second) << "twice: " << testing::PrintToString(code);
+        }
+    }
+    for (const std::u16string_view code : iso) {
+        EXPECT_TRUE(design.count(code) || appended.count(code))
+            << "missing: " << testing::PrintToString(code);
+    }
+}
+
 TEST(Currency, FindCurrencyCode) {
     const struct {
         std::u16string_view code;
         int index;
     } rows[] = {
-        {u"USD", 0},   {u"gbp", 1},  {u"ThB", 4},  {u"XOF", 101}, {u"xaf", 113},
-        {u"KMF", 133}, {u"THP", -1}, {u"XYZ", -1}, {u"", -1},     {u"US", -1},
+        {u"USD", 0},   {u"gbp", 1},  {u"ThB", 4},   {u"XOF", 101}, {u"xaf", 113}, {u"KMF", 133},
+        {u"aed", 134}, {u"sur", 13}, {u"RUB", 183}, {u"SLL", 109}, {u"sle", 186}, {u"ZWG", 207},
+        {u"THP", -1},  {u"XYZ", -1}, {u"", -1},     {u"US", -1},
     };
     for (const auto& row : rows) {
         const auto found = FindCurrencyCode(row.code);
