@@ -22,7 +22,8 @@ constexpr std::string_view kUsage =
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
-constexpr std::string_view kHelp =
+// The list's last index goes between the two parts.
+constexpr std::string_view kHelp[] = {
     "Writes money amounts out in the English words used on cheques and invoices.\n"
     "\n"
     "Each AMOUNT, or each line of standard input when none is given, gives two lines:\n"
@@ -30,7 +31,8 @@ constexpr std::string_view kHelp =
     "An amount holds only the characters \"0123456789,.\": at most 15 integer digits\n"
     "and two decimals; \",\" is a thousands separator, \".\" the decimal point.\n"
     "\n"
-    "  --currency CODE|INDEX  currency by code (any letter case) or list index 0-133;\n"
+    "  --currency CODE|INDEX  currency by code (any letter case) or list index 0-",
+    ";\n"
     "                         default 0, US Dollars (see --list)\n"
     "  --case upper|title|lower\n"
     "                         letter case of the result; default upper\n"
@@ -44,7 +46,7 @@ constexpr std::string_view kHelp =
     "  --help, --version      this text, the version\n"
     "\n"
     "Exit status: 0 every amount converted, 1 some amount rejected, 2 bad command line,\n"
-    "3 input could not be read or output not written.\n";
+    "3 input could not be read or output not written.\n"};
 
 // Results are written in blocks of about this size, so long streams go fast.
 constexpr std::size_t kOutputBlock = 64 * 1024;
@@ -347,7 +349,7 @@ std::optional<std::size_t> CurrencyIndex(std::string_view value) {
     std::size_t index = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), index);
     if (!value.empty() && ec == std::errc() && end == value.data() + value.size()) {
-        if (index < kCurrencyCount) {
+        if (index < CurrencyRecords().size()) {
             return index;
         }
         return std::nullopt;
@@ -377,13 +379,13 @@ std::optional<CaseStyle> StyleNamed(std::string_view name) {
 
 std::string CurrencyList() {
     std::string list;
-    const auto& records = CurrencyRecords();
+    const auto records = CurrencyRecords();
     for (std::size_t i = 0; i < records.size(); ++i) {
         const auto currency = ReadCurrencyRecord(records[i]);
         list += std::to_string(i) + '\t';
         AppendUtf8InPieces(list, currency->code);
         list += '\t';
-        AppendUtf8InPieces(list, ListEntryText(records[i]));
+        AppendUtf8InPieces(list, ListEntryText(i));
         list += '\n';
     }
     return list;
@@ -408,7 +410,9 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
             continue;
         }
         if (arg == "--help" || arg == "-h") {
-            return Reply(std::string(kUsage) + "\n" + std::string(kHelp), out, err);
+            return Reply(std::string(kUsage) + "\n" + std::string(kHelp[0]) +
+                             std::to_string(CurrencyRecords().size() - 1) + std::string(kHelp[1]),
+                         out, err);
         }
         if (arg == "--version") {
             return Reply("qev-words " QEV_VERSION "\n", out, err);

@@ -2,12 +2,17 @@
 
 #include "engine/case_styles.h"
 
+#include <iterator>
+
 namespace qev {
 
 namespace {
 
-// Obsolete currencies keep the codes of their time; subunit names are used whatever the number.
-constexpr std::array<std::u16string_view, kCurrencyCount> kRecords = {
+// The design's 134 first, as its window lists them: obsolete currencies keep the codes of their
+// time. Then the currencies in use today that those do not carry under their current code; a
+// currency that comes into use later goes after the last, so no index ever changes. Subunit names
+// are used whatever the number.
+constexpr std::u16string_view kRecords[] = {
     u"美国美元|US Dollars|USD|cents|",                                        // 0
     u"英国英镑|Great Britain Pounds|GBP|new pence|",                          // 1
     u"瑞士法郎|Swiss Franc|CHF|centimes|",                                    // 2
@@ -142,6 +147,7 @@ constexpr std::array<std::u16string_view, kCurrencyCount> kRecords = {
     u"毛里求斯卢比|Mauritius Rupee|MUR|centimes|",                            // 131
     u"津巴布韦元|Zimbabwe Dollars|ZWD|cents|",                                // 132
     u"科摩罗法郎|Comoros Franc|KMF|centimes|",                                // 133
+#include "currency/current_currencies.inc"
 };
 
 // The field that follows the bar at `from` - 1, up to the next bar; nothing if no bar ends it.
@@ -157,20 +163,24 @@ std::optional<std::u16string_view> FieldAt(std::u16string_view record, std::size
 
 } // namespace
 
-const std::array<std::u16string_view, kCurrencyCount>& CurrencyRecords() {
+std::span<const std::u16string_view> CurrencyRecords() {
     return kRecords;
 }
 
-std::u16string ListEntryText(std::u16string_view record) {
-    std::size_t from = 0;
-    const auto chinese = FieldAt(record, from);
-    const auto english = chinese ? FieldAt(record, from) : std::nullopt;
-    if (!english) {
+std::u16string ListEntryText(std::size_t index) {
+    if (index >= std::size(kRecords)) {
         return {};
     }
-    std::u16string entry(*chinese);
-    entry.push_back(u' ');
-    entry.append(*english);
+    std::size_t from = 0;
+    const auto chinese = FieldAt(kRecords[index], from);
+    const auto currency = ReadCurrencyRecord(kRecords[index]);
+    if (!chinese || !currency) {
+        return {};
+    }
+    std::u16string entry = std::u16string(*chinese) + u' ' + currency->name;
+    if (index >= kDesignCurrencyCount) {
+        entry += u" (" + currency->code + u')';
+    }
     return entry;
 }
 
@@ -190,7 +200,7 @@ std::optional<SelectedCurrency> ReadCurrencyRecord(std::u16string_view record) {
 
 std::optional<std::size_t> FindCurrencyCode(std::u16string_view code) {
     const std::u16string wanted = ToUpperCase(code);
-    for (std::size_t i = 0; i < kRecords.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kRecords); ++i) {
         const auto currency = ReadCurrencyRecord(kRecords[i]);
         if (currency && ToUpperCase(currency->code) == wanted) {
             return i;

@@ -1,26 +1,28 @@
-// The fixed catalogue of 134 currencies offered in the currency list, and the fields cut from a
-// record when one is chosen.
+// The fixed catalogue of currencies offered in the currency list, and the fields cut from a record
+// when one is chosen: the 134 of the window's design, then the currencies in use today.
 #pragma once
 
 #include "engine/amount_words.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace qev {
 
-inline constexpr std::size_t kCurrencyCount = 134;
+// Records 0 to 133 are the design's, exactly as it gives them; the currencies in use today follow.
+inline constexpr std::size_t kDesignCurrencyCount = 134;
 
 // Record i is list entry i: four fields, each followed by "|":
 // Chinese name, English name, code, subunit name ("美国美元|US Dollars|USD|cents|").
-const std::array<std::u16string_view, kCurrencyCount>& CurrencyRecords();
+std::span<const std::u16string_view> CurrencyRecords();
 
-// The text a record shows in the list: the Chinese and English names with one space between
-// ("美国美元 US Dollars"). Empty for a record without its first two bars.
-std::u16string ListEntryText(std::u16string_view record);
+// The text of list entry `index`: the Chinese and English names with one space between
+// ("美国美元 US Dollars"); after the design's 134, the code in brackets too ("俄罗斯卢布 Russian
+// Rubles (RUB)"), so that no entry is taken for an old one of the same name. Empty past the list.
+std::u16string ListEntryText(std::size_t index);
 
 // English name, code and subunit name of a record; nothing for a record that lacks a bar.
 std::optional<SelectedCurrency> ReadCurrencyRecord(std::u16string_view record);

@@ -61,6 +61,19 @@ TEST(Cli, Conversions) {
         {{"--currency", "XOF", "1.01"},
          "",
          "输入： XOF1.01\n输出： SAY AFRICAN FINANCIAL COMMUNITY FRANC ONE & ONE CENTIMES ONLY\n"},
+        // Currencies in use today, after the design's.
+        {{"--currency", "AED", "12.5"},
+         "",
+         "输入： AED12.50\n输出： SAY UAE DIRHAMS TWELVE & FIFTY FILS ONLY\n"},
+        {{"--currency", "krw", "1000000.05"},
+         "",
+         "输入： KRW1,000,000.05\n输出： SAY SOUTH KOREAN WON ONE MILLION & FIVE JEON ONLY\n"},
+        {{"--currency", "RUB", "2.01"},
+         "",
+         "输入： RUB2.01\n输出： SAY RUSSIAN RUBLES TWO & ONE KOPECKS ONLY\n"},
+        {{"--currency=194", "--case=title", "3,000"},
+         "",
+         "输入： Twd3,000.00\n输出： Say New Taiwan Dollars Three Thousand Only\n"},
         {{"--case", "title", "100"},
          "",
          "输入： Usd100.00\n输出： Say Us Dollars One Hundred Only\n"},
@@ -144,7 +157,7 @@ TEST(Cli, Conversions) {
          1},
         {{"-12"}, "", "", "qev-words: unknown option '-12'\n" + kUsage, 2},
         {{"--currency", "XYZ", "1"}, "", "", "qev-words: unknown currency 'XYZ'\n" + kUsage, 2},
-        {{"--currency=134", "1"}, "", "", "qev-words: unknown currency '134'\n" + kUsage, 2},
+        {{"--currency=208", "1"}, "", "", "qev-words: unknown currency '208'\n" + kUsage, 2},
         {{"--case", "shout", "1"},
          "",
          "",
@@ -171,11 +184,14 @@ TEST(Cli, List) {
          start = end + 1) {
         lines.push_back(run.out.substr(start, end - start));
     }
-    ASSERT_EQ(lines.size(), 134u);
+    ASSERT_EQ(lines.size(), 208u);
     EXPECT_TRUE(run.out.ends_with('\n'));
     EXPECT_EQ(lines[0], "0\tUSD\t美国美元 US Dollars");
     EXPECT_EQ(lines[65], "65\tBGL\t保加利亚 列弗 Bulgarian Leva");
     EXPECT_EQ(lines[133], "133\tKMF\t科摩罗法郎 Comoros Franc");
+    EXPECT_EQ(lines[134], "134\tAED\t阿联酋迪拉姆 UAE Dirhams (AED)");
+    EXPECT_EQ(lines[207], "207\tZWG\t津巴布韦金 Zimbabwean Gold (ZWG)");
+    EXPECT_NE(Words({"--help"}).out.find(" list index 0-207;\n"), std::string::npos);
 }
 
 #ifdef QEV_PEAK_MEMORY_PATH

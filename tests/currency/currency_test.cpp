@@ -1,11 +1,13 @@
-// The currency catalogue: every record whole, the list entry and fields cut from each, and the
-// look-up by code.
+// The currency catalogue: every record whole, the list entry and fields cut from each, the
+// currencies in use today, and the look-up by code.
 #include "currency/currency_table.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
+#include <span>
 #include <vector>
 
 using namespace qev;
@@ -23,7 +25,7 @@ std::vector<std::u16string_view> SplitAtBars(std::u16string_view record) {
 }
 
 // FNV-1a over every code unit of every record, each record closed by a line break.
-std::uint64_t Digest(const std::array<std::u16string_view, kCurrencyCount>& records) {
+std::uint64_t Digest(std::span<const std::u16string_view> records) {
     std::uint64_t digest = 14695981039346656037u;
     for (const std::u16string_view record : records) {
         for (const char16_t c : std::u16string(record) + u'\n') {
@@ -33,14 +35,25 @@ std::uint64_t Digest(const std::array<std::u16string_view, kCurrencyCount>& reco
     return digest;
 }
 
+// ISO 4217's currencies in 2026, funds and precious metals left out: List One of 2024-06-25
+// with amendments 176 (XCG for ANG), 178 (CUC withdrawn) and 180 (BGN withdrawn for the euro).
+constexpr std::u16string_view kIsoCurrencies =
+    u"AED AFN ALL AMD AOA ARS AUD AWG AZN BAM BBD BDT BHD BIF BMD BND BOB BRL BSD BTN BWP BYN BZD "
+    u"CAD CDF CHF CLP CNY COP CRC CUP CVE CZK DJF DKK DOP DZD EGP ERN ETB EUR FJD FKP GBP GEL GHS "
+    u"GIP GMD GNF GTQ GYD HKD HNL HTG HUF IDR ILS INR IQD IRR ISK JMD JOD JPY KES KGS KHR KMF KPW "
+    u"KRW KWD KYD KZT LAK LBP LKR LRD LSL LYD MAD MDL MGA MKD MMK MNT MOP MRU MUR MVR MWK MXN MYR "
+    u"MZN NAD NGN NIO NOK NPR NZD OMR PAB PEN PGK PHP PKR PLN PYG QAR RON RSD RUB RWF SAR SBD SCR "
+    u"SDG SEK SGD SHP SLE SOS SRD SSP STN SVC SYP SZL THB TJS TMT TND TOP TRY TTD TWD TZS UAH UGX "
+    u"USD UYU UZS VED VES VND VUV WST XAF XCD XCG XOF XPF YER ZAR ZMW ZWG";
+
 TEST(Currency, EveryRecordGivesItsEntryAndFields) {
-    const auto& records = CurrencyRecords();
-    // The 134 reviewed records, letter for letter: any change to any field shows here first.
-    EXPECT_EQ(Digest(records), 9512754936704061323u);
-    std::set<std::u16string_view> chineseNames;
-    for (const std::u16string_view record : records) {
-        SCOPED_TRACE(testing::PrintToString(std::u16string(record)));
-        const auto fields = SplitAtBars(record);
+    const auto records = CurrencyRecords();
+    // The design's 134 records, letter for letter: any change to any field shows here first.
+    EXPECT_EQ(Digest(records.first(kDesignCurrencyCount)), 9512754936704061323u);
+    std::set<std::u16string> entries;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(records[i])));
+        const auto fields = SplitAtBars(records[i]);
         ASSERT_EQ(fields.size(), 5u); // four fields, each closed by a bar
         EXPECT_TRUE(fields[4].empty());
         for (std::size_t f = 0; f < 4; ++f) {
@@ -48,17 +61,26 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
                          fields[f].back() == u' ');
         }
         EXPECT_EQ(fields[2].size(), 3u);
-        chineseNames.insert(fields[0]);
-        EXPECT_EQ(ListEntryText(record),
-                  std::u16string(fields[0]) + u' ' + std::u16string(fields[1]));
-        const auto currency = ReadCurrencyRecord(record);
+        std::u16string entry = std::u16string(fields[0]) + u' ' + std::u16string(fields[1]);
+        if (i >= kDesignCurrencyCount) {
+            entry += u" (" + std::u16string(fields[2]) + u')';
+            // Words of the wording: plain ASCII, and no "&", which joins the subunit clause.
+            for (const std::u16string_view field : {fields[1], fields[2], fields[3]}) {
+                EXPECT_TRUE(std::ranges::all_of(
+                    field, [](char16_t c) { return c >= u' ' && c <= u'~' && c != u'&'; }));
+            }
+        }
+        EXPECT_EQ(ListEntryText(i), entry);
+        entries.insert(entry);
+        const auto currency = ReadCurrencyRecord(records[i]);
         ASSERT_TRUE(currency);
         EXPECT_EQ(currency->name, fields[1]);
         EXPECT_EQ(currency->code, fields[2]);
         EXPECT_EQ(currency->subunit, fields[3]);
     }
-    EXPECT_EQ(chineseNames.size(), kCurrencyCount); // every entry can be told apart in the list
-    EXPECT_EQ(ListEntryText(records[65]), u"保加利亚 列弗 Bulgarian Leva");
+    EXPECT_EQ(entries.size(), records.size()); // every entry can be told apart in the list
+    EXPECT_EQ(ListEntryText(65), u"保加利亚 列弗 Bulgarian Leva");
+    EXPECT_EQ(ListEntryText(records.size()), u"");
     // Records the table never holds: fields are cut where the bars are, and without all four bars
     // nothing is read.
     EXPECT_EQ(ReadCurrencyRecord(u"|Name|COD|sub|")->name, u"Name");
@@ -66,13 +88,37 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
     EXPECT_EQ(ReadCurrencyRecord(records[1])->subunit, u"new pence");
 }
 
+// After the design's records, one for each current currency they do not carry under its code.
+TEST(Currency, EveryCurrencyInUseToday) {
+    std::set<std::u16string_view> iso, design, appended;
+    for (std::size_t at = 0; at < kIsoCurrencies.size(); at += 4) {
+        iso.insert(kIsoCurrencies.substr(at, 3));
+    }
+    const auto records = CurrencyRecords();
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const std::u16string_view code = SplitAtBars(records[i])[2];
+        if (i < kDesignCurrencyCount) {
+            design.insert(code);
+        } else {
+            EXPECT_TRUE(iso.count(code)) << "not current: " << testing::PrintToString(code);
+            EXPECT_FALSE(design.count(code)) << "in the design: " << testing::PrintToString(code);
+            EXPECT_TRUE(appended.insert(code).second) << "twice: " << testing::PrintToString(code);
+        }
+    }
+    for (const std::u16string_view code : iso) {
+        EXPECT_TRUE(design.count(code) || appended.count(code))
+            << "missing: " << testing::PrintToString(code);
+    }
+}
+
 TEST(Currency, FindCurrencyCode) {
     const struct {
         std::u16string_view code;
         int index;
     } rows[] = {
-        {u"USD", 0},   {u"gbp", 1},  {u"ThB", 4},  {u"XOF", 101}, {u"xaf", 113},
-        {u"KMF", 133}, {u"THP", -1}, {u"XYZ", -1}, {u"", -1},     {u"US", -1},
+        {u"USD", 0},   {u"gbp", 1},  {u"ThB", 4},   {u"XOF", 101}, {u"xaf", 113}, {u"KMF", 133},
+        {u"aed", 134}, {u"sur", 13}, {u"RUB", 183}, {u"SLL", 109}, {u"sle", 186}, {u"ZWG", 207},
+        {u"THP", -1},  {u"XYZ", -1}, {u"", -1},     {u"US", -1},
     };
     for (const auto& row : rows) {
         const auto found = FindCurrencyCode(row.code);

@@ -201,7 +201,7 @@ void Form1::LoadCurrencyList() {
     // Entries that exist are overwritten (start-up's placeholder); the rest are added in one go.
     QStringList added;
     for (std::size_t i = 0; i < CurrencyTable.size(); ++i) {
-        const QString entry = QString::fromStdU16String(ListEntryText(CurrencyTable[i]));
+        const QString entry = QString::fromStdU16String(ListEntryText(i));
         if (static_cast<int>(i) < Combo1->count()) {
             Combo1->setItemText(static_cast<int>(i), entry);
         } else {

@@ -128,7 +128,7 @@ private slots:
 
     void startUp() {
         QCOMPARE(window->windowTitle(), "QEV英文金额大写转换工具");
-        QCOMPARE(combo->count(), 134);
+        QCOMPARE(combo->count(), static_cast<int>(CurrencyRecords().size()));
         QCOMPARE(combo->currentIndex(), 0);
         QCOMPARE(combo->currentText(), "美国美元 US Dollars");
         QCOMPARE(amountBox->text() + resultBox->toPlainText(), "");
@@ -330,7 +330,8 @@ private slots:
         const QString unchanged = Result("输入： usd7.00", "输出： say us dollars seven only");
         Row("GBP with an amount", "", 1, "2.5", gbp);
         Row("GBP without an amount", "", 1, "", gbp);
-        Row("entry beyond the table", "", 134, "7", unchanged);
+        Row("entry beyond the table", "", static_cast<int>(CurrencyRecords().size()), "7",
+            unchanged);
         Row("an entry's text plus Return", "英国英镑 Great Britain Pounds\r", 0, "7", unchanged);
         Row("an entry's text, then Tab", "瑞士法郎 Swiss Franc\t", 0, "7", unchanged);
     }
