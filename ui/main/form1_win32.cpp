@@ -158,13 +158,9 @@ void Form1::PlaceControls() {
     // set again. The currency list's field as high as the amount box beside it, whatever the font
     // makes of it (Wine also adds to what it is given); the status bar as high as designed.
     const auto fitHeight = [](HWND control, int wanted, const auto& set) {
-        int height = wanted;
-        for (int pass = 0; pass < 2; ++pass) {
-            set(height);
-            const RECT now = ChildRect(control);
-            height += wanted - static_cast<int>(now.bottom - now.top);
-        }
-        set(height);
+        set(wanted);
+        const RECT now = ChildRect(control);
+        set(2 * wanted - static_cast<int>(now.bottom - now.top));
     };
     fitHeight(Combo1, TwipsToPixels(form1::ControlNamed("Combo1").place.height, dpi_),
               [this](int height) {
