@@ -43,13 +43,15 @@ fuzz: deps
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# The Windows build, cross-compiled with MinGW-w64: qev-words.exe and the core's test programs.
+# The Windows build, cross-compiled with MinGW-w64: the Windows program, qev-words.exe, the test
+# programs, and build-windows/qev-amount-words-<version>-win64.zip with the two programs.
 windows: deps
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DQEV_LINUX_WORDS=$(CURDIR)/$(BUILD)/cli/qev-words >/dev/null
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# Those tests under Wine, and qev-words.exe beside the Linux qev-words, which it must match.
+# Those tests under Wine (the windows' on a virtual display), and qev-words.exe beside the Linux
+# qev-words, which it must match.
 test-windows: build windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
