@@ -244,7 +244,7 @@ TEST_F(Windows, AmountBoxEdits) {
         {u"12|", u"a- ", Keys, u"12|"},
         {u"|", u"1234.5", Keys, u"1234.5|"},
         {u"|", u".", Keys, u"0.|"},
-        {u"0|.5", u"\b", Keys, u"|0.5"},
+        {u"0|.5", u"\b", Keys, u"0|.5"}, // the caret after the "0" put before the point
         {u"12|34", u"^7", Keys, u"7|"},
         {u"|", u"-a1 000\r\n000+", Paste, u"1000000|"},
         {u"1|9", u"(2,3)", Paste, u"12,3|9"},
