@@ -171,7 +171,8 @@ protected:
 
 TEST_F(Windows, StartUp) {
     EXPECT_EQ(TextOf(form), form1::kTitle);
-    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(CurrencyRecords().size()));
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0),
+              static_cast<LRESULT>(CurrencyRecords().size()));
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(TextOf(combo), u"美国美元 US Dollars");
     EXPECT_EQ(TextOf(amountBox) + TextOf(resultBox), u"");
@@ -355,6 +356,49 @@ TEST_F(Windows, CaseButtons) {
             SendMessageW(Form1Control("Command1", index), BM_CLICK, 0, 0);
         }
         EXPECT_EQ(TextOf(resultBox), row.result);
+    }
+}
+
+// Ctrl+Shift+C in either box puts the wording alone on the clipboard, as the box holds it, and
+// the status bar says so; with no wording in the box nothing is copied.
+TEST_F(Windows, CopyWording) {
+    const struct {
+        std::u16string amount;
+        int button;
+        bool inResultBox;
+        std::u16string copied;
+    } rows[] = {
+        {u"1234.5", -1, false,
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY"},
+        {u"1234.5", 1, true,
+         u"Say Us Dollars One Thousand Two Hundred And Thirty Four & Fifty Cents Only"},
+        {u"1..5", -1, false, u""},
+        {u"", -1, true, u""},
+    };
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.amount));
+        SetClipboard(form, u"before");
+        Type(amountBox, u"^\b");
+        Type(amountBox, row.amount);
+        if (row.button >= 0) {
+            SendMessageW(Form1Control("Command1", row.button), BM_CLICK, 0, 0);
+        }
+        SetKeyboardState(keys);
+        SendMessageW(row.inResultBox ? resultBox : amountBox, WM_KEYDOWN, 'C', 1);
+        BYTE none[256] = {};
+        SetKeyboardState(none);
+        ASSERT_TRUE(OpenClipboard(form));
+        const auto* units =
+            static_cast<const char16_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+        const std::u16string clipboard = units ? units : u"";
+        GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+        CloseClipboard();
+        EXPECT_EQ(clipboard, row.copied.empty() ? u"before" : row.copied);
+        if (!row.copied.empty()) {
+            EXPECT_TRUE(StatusText().starts_with(u"已复制：" + row.copied.substr(0, 20)));
+        }
     }
 }
 

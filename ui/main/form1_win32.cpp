@@ -7,6 +7,7 @@
 #include "ui/statement/open_home_page.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -56,6 +57,52 @@ std::optional<std::u16string> ClipboardText(HWND owner) {
     CloseClipboard();
     return text;
 }
+
+bool SetClipboardText(HWND owner, std::u16string_view text) {
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    auto* units = memory ? static_cast<char16_t*>(GlobalLock(memory)) : nullptr;
+    if (!units) {
+        return false;
+    }
+    units[text.copy(units, text.size())] = u'\0';
+    GlobalUnlock(memory);
+    if (!OpenClipboard(owner)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!set) {
+        GlobalFree(memory);
+    }
+    return set;
+}
+
+// `text` cut with "…" to `width` pixels in the window's font.
+std::u16string Elided(HWND window, std::u16string text, int width) {
+    const HDC dc = GetDC(window);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    const auto fits = [&](const std::u16string& candidate) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, reinterpret_cast<LPCWSTR>(candidate.c_str()),
+                              static_cast<int>(candidate.size()), &size);
+        return size.cx <= width;
+    };
+    if (!fits(text)) {
+        while (!text.empty() && !fits(text + u"…")) {
+            text.pop_back();
+        }
+        text += u"…";
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return text;
+}
+
+// The result box's menu: the edit control's own entries, then the wording alone.
+enum MenuCommand : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll, kCopyWording };
 
 } // namespace
 
@@ -190,9 +237,8 @@ void Form1::LoadCurrencyList() {
         if (static_cast<LRESULT>(i) < SendMessageW(Combo1, CB_GETCOUNT, 0, 0)) {
             SendMessageW(Combo1, CB_DELETESTRING, i, 0);
         }
-        SendMessageW(
-            Combo1, CB_INSERTSTRING, i,
-            reinterpret_cast<LPARAM>(win32::Wide(ListEntryText(i)).c_str()));
+        SendMessageW(Combo1, CB_INSERTSTRING, i,
+                     reinterpret_cast<LPARAM>(win32::Wide(ListEntryText(i)).c_str()));
     }
     SendMessageW(Combo1, CB_SETCURSEL, 0, 0);
     Combo1_Click();
@@ -254,6 +300,71 @@ void Form1::ShowStatusNote(std::u16string_view text) {
     SendMessageW(StatusBar1, SB_SETTEXTW, SB_SIMPLEID,
                  reinterpret_cast<LPARAM>(win32::Wide(text).c_str()));
     SetTimer(hwnd_, kStatusNoteTimer, form1::kStatusNoteMilliseconds, nullptr);
+}
+
+void Form1::CopyWording() {
+    const std::u16string text = TextOf(Text2);
+    const std::optional<std::u16string_view> wording = WordingOf(text);
+    if (!wording || !SetClipboardText(hwnd_, *wording)) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    ShowStatusNote(Elided(StatusBar1, std::u16string(form1::kCopiedNote) + std::u16string(*wording),
+                          TwipsToPixels(form1::kStatusPanelWidth, dpi_)));
+}
+
+void Form1::ShowResultBoxMenu(POINT at) {
+    DWORD start = 0, end = 0;
+    SendMessageW(Text2, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const bool selected = start != end;
+    const auto flags = [](bool enabled) { return MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED); };
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, flags(SendMessageW(Text2, EM_CANUNDO, 0, 0) != 0), kUndo, L"撤消(&U)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, flags(selected), kCut, L"剪切(&T)");
+    AppendMenuW(menu, flags(selected), kCopy, L"复制(&C)");
+    AppendMenuW(menu, flags(IsClipboardFormatAvailable(CF_UNICODETEXT)), kPaste, L"粘贴(&P)");
+    AppendMenuW(menu, flags(selected), kDelete, L"删除(&D)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, flags(GetWindowTextLengthW(Text2) > 0), kSelectAll, L"全选(&A)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const std::u16string copyWording =
+        std::u16string(form1::kCopyWordingCaption) + u"\tCtrl+Shift+C";
+    AppendMenuW(menu, flags(WordingOf(TextOf(Text2)).has_value()), kCopyWording,
+                reinterpret_cast<LPCWSTR>(copyWording.c_str()));
+    if (at.x == -1 && at.y == -1) { // from the keyboard: at the caret
+        at = {0, 0};
+        ClientToScreen(Text2, &at);
+    }
+    const UINT command =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+    switch (command) {
+    case kUndo:
+        SendMessageW(Text2, EM_UNDO, 0, 0);
+        break;
+    case kCut:
+        SendMessageW(Text2, WM_CUT, 0, 0);
+        break;
+    case kCopy:
+        SendMessageW(Text2, WM_COPY, 0, 0);
+        break;
+    case kPaste:
+        SendMessageW(Text2, WM_PASTE, 0, 0);
+        break;
+    case kDelete:
+        SendMessageW(Text2, WM_CLEAR, 0, 0);
+        break;
+    case kSelectAll:
+        SendMessageW(Text2, EM_SETSEL, 0, -1);
+        break;
+    case kCopyWording:
+        CopyWording();
+        break;
+    default:
+        break;
+    }
 }
 
 void Form1::Command1_Click(int index) {
@@ -379,8 +490,24 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if ((control == Text1 || control == Text2) && message == WM_CHAR && wParam == 1) {
-        SendMessageW(control, EM_SETSEL, 0, -1); // Ctrl+A, which older edit controls ignore
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    if (control == Text1 || control == Text2) {
+        if (message == WM_CHAR && wParam == 1) {
+            SendMessageW(control, EM_SETSEL, 0, -1); // Ctrl+A, which older edit controls ignore
+            return 0;
+        }
+        // Ctrl+Shift+C copies the wording alone; the Ctrl+C character that follows the key is
+        // not the box's to copy its selection with.
+        if (message == WM_KEYDOWN && wParam == 'C' && shift && GetKeyState(VK_CONTROL) < 0) {
+            CopyWording();
+            return 0;
+        }
+        if (message == WM_CHAR && wParam == 3 && shift) {
+            return 0;
+        }
+    }
+    if (control == Text2 && message == WM_CONTEXTMENU) {
+        ShowResultBoxMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     }
     if (control == Text1 && (message == WM_CHAR || message == WM_IME_CHAR || message == WM_PASTE)) {

@@ -41,6 +41,9 @@ private:
     LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     // Shows `text` across the status bar for a few seconds in the panel's place; then the panel.
     void ShowStatusNote(std::u16string_view text);
+    // The wording of the result box, on the clipboard; a beep when the box holds none.
+    void CopyWording();
+    void ShowResultBoxMenu(POINT at);
     void SetLabel3Look(LinkLook look);
 
     HWND Combo1 = nullptr;
