@@ -1,6 +1,7 @@
 #include "tests/run_program.h"
 
 #include <atomic>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -76,8 +77,18 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
     startup.hStdOutput = handles[1];
     startup.hStdError = handles[2];
     PROCESS_INFORMATION process{};
-    const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
-                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+    // Wine, busy making a new prefix for a test beside this one, now and then fails to start a
+    // process: a few more tries before it counts as a failure.
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                 nullptr, nullptr, &startup, &process);
+        if (!started) {
+            std::fprintf(stderr, "run_program: CreateProcessW failed (error %lu)\n",
+                         GetLastError());
+            Sleep(1000);
+        }
+    }
     for (const HANDLE handle : handles) {
         CloseHandle(handle);
     }
