@@ -217,9 +217,9 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
     }
 
     const PreparedCurrency<char>& prepared = *options.prepared;
-    char* room = outputs.Room(prepared.Room(1) + 1);
+    char* room = outputs.Room(prepared.Room() + 1);
     AmountProblem problem = AmountProblem::None;
-    char* end = prepared.WriteResult(room, trimmed, "\n", problem);
+    char* end = prepared.WriteResult(room, trimmed, problem);
     if (problem == AmountProblem::None) {
         *end++ = '\n';
         outputs.Written(end);
@@ -435,7 +435,7 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     }
 
     options.currency = *ReadCurrencyRecord(CurrencyRecords()[currencyIndex]);
-    options.prepared.emplace(options.currency, options.style);
+    options.prepared.emplace(options.currency, options.style, "\n");
     Outputs outputs(out, err);
     bool allConverted = true;
     if (!options.amounts.empty()) {
