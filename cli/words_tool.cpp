@@ -199,27 +199,33 @@ private:
     bool failed_ = false;
 };
 
-// Writes the amount's two lines; false when it was rejected or not convertible.
-bool Convert(std::string_view amount, const Options& options, Outputs& outputs) {
-    const std::string_view trimmed = TrimBlanks(amount);
+// Writes the two lines of `amount`, which `trimmed` is without the blanks at its ends; false
+// when it was rejected or not convertible.
+bool Convert(std::string_view amount, std::string_view trimmed, const Options& options,
+             Outputs& outputs) {
     if (trimmed.empty()) {
         outputs.Err("qev-words: empty amount\n");
         return false;
     }
-    for (std::size_t i = 0; i < trimmed.size(); ++i) {
-        if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
-            // Name the whole character, not just its first byte.
-            const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
-            outputs.Err("qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
-                        "' in amount \"" + Quoted(amount) + "\"\n");
-            return false;
-        }
-    }
-
     const PreparedCurrency<char>& prepared = *options.prepared;
     char* room = outputs.Room(prepared.Room() + 1);
     AmountProblem problem = AmountProblem::None;
     char* end = prepared.WriteResult(room, trimmed, problem);
+    // The engine refuses every character that cannot be in an amount, save spaces among commas at
+    // either end, which it cuts as blanks: each character is looked at here only where it refused
+    // the amount or may have cut commas.
+    if (problem != AmountProblem::None || trimmed.front() == ',' || trimmed.back() == ',') {
+        for (std::size_t i = 0; i < trimmed.size(); ++i) {
+            if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
+                // Name the whole character, not just its first byte.
+                const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
+                outputs.Err("qev-words: invalid character '" +
+                            Printable(trimmed.substr(i, length)) + "' in amount \"" +
+                            Quoted(amount) + "\"\n");
+                return false;
+            }
+        }
+    }
     if (problem == AmountProblem::None) {
         *end++ = '\n';
         outputs.Written(end);
@@ -440,7 +446,7 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     bool allConverted = true;
     if (!options.amounts.empty()) {
         for (const std::string_view amount : options.amounts) {
-            allConverted = Convert(amount, options, outputs) && allConverted;
+            allConverted = Convert(amount, TrimBlanks(amount), options, outputs) && allConverted;
             if (outputs.Failed()) {
                 return kExitIoError;
             }
@@ -465,8 +471,9 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
                 if (line.ends_with('\r')) {
                     line.remove_suffix(1);
                 }
-                if (!TrimBlanks(line).empty()) {
-                    allConverted = Convert(line, options, outputs) && allConverted;
+                const std::string_view amount = TrimBlanks(line);
+                if (!amount.empty()) {
+                    allConverted = Convert(line, amount, options, outputs) && allConverted;
                 }
             }
             if (outputs.Failed()) {
