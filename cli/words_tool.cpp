@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -250,7 +251,7 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
 // a longer one is read past, never kept.
 class LineReader {
 public:
-    explicit LineReader(ByteInput& in) : in_(in) {}
+    explicit LineReader(ByteInput& in) : in_(in), buffer_(kInputBlock) {}
 
     enum class Next { Line, TooLong, End, ReadError };
 
@@ -259,43 +260,23 @@ public:
     Next Read(std::string_view& line, std::string& reason) {
         bool tooLong = false;
         for (;;) {
-            const std::size_t feed = buffer_.find('\n', scanned_);
-            if (feed != std::string::npos) {
-                line = std::string_view(buffer_).substr(start_, feed - start_);
-                start_ = scanned_ = feed + 1;
+            const char* held = buffer_.data();
+            if (const void* feed = std::memchr(held + scanned_, '\n', end_ - scanned_)) {
+                const std::size_t at =
+                    static_cast<std::size_t>(static_cast<const char*>(feed) - held);
+                line = std::string_view(held + start_, at - start_);
+                start_ = scanned_ = at + 1;
+                markChecked_ = true; // a line that ended before three bytes came: no mark
                 return tooLong || line.size() > kMaxLineLength ? Next::TooLong : Next::Line;
             }
-            scanned_ = buffer_.size();
-            if (buffer_.size() - start_ > kMaxLineLength) {
-                tooLong = true;
-                buffer_.clear();
-                start_ = scanned_ = 0;
-            }
+            scanned_ = end_;
             if (ended_) {
-                if (start_ == buffer_.size() && !tooLong) {
-                    return Next::End;
-                }
-                line = std::string_view(buffer_).substr(start_);
-                start_ = scanned_ = buffer_.size();
-                return tooLong ? Next::TooLong : Next::Line;
+                line = std::string_view(held + start_, end_ - start_);
+                start_ = end_;
+                return tooLong ? Next::TooLong : line.empty() ? Next::End : Next::Line;
             }
-            buffer_.erase(0, start_);
-            scanned_ -= start_;
-            start_ = 0;
-            const std::size_t size = buffer_.size();
-            buffer_.resize(size + kInputBlock);
-            const std::ptrdiff_t count = in_.Read(buffer_.data() + size, kInputBlock, reason);
-            buffer_.resize(size + static_cast<std::size_t>(std::max<std::ptrdiff_t>(count, 0)));
-            if (count < 0) {
+            if (!ReadBlock(tooLong, reason)) {
                 return Next::ReadError;
-            }
-            ended_ = count == 0;
-            // A UTF-8 byte-order mark, as Windows editors save it, is no part of the first line.
-            if (!markChecked_ && (buffer_.size() >= 3 || ended_)) {
-                if (std::string_view(buffer_).starts_with("\xef\xbb\xbf")) {
-                    buffer_.erase(0, 3);
-                }
-                markChecked_ = true;
             }
         }
     }
@@ -303,10 +284,41 @@ public:
 private:
     static constexpr std::size_t kInputBlock = 64 * 1024;
 
+    // Reads a block after the start of the next line, moved to the front, or after nothing when
+    // that start is already too long to keep; false when the read failed.
+    bool ReadBlock(bool& tooLong, std::string& reason) {
+        if (end_ - start_ > kMaxLineLength) {
+            tooLong = true;
+            start_ = end_;
+        }
+        std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(start_),
+                  buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
+        end_ -= start_;
+        scanned_ = end_;
+        start_ = 0;
+        buffer_.resize(std::max(buffer_.size(), end_ + kInputBlock));
+        const std::ptrdiff_t count = in_.Read(buffer_.data() + end_, kInputBlock, reason);
+        if (count < 0) {
+            return false;
+        }
+        end_ += static_cast<std::size_t>(count);
+        ended_ = count == 0;
+        // A UTF-8 byte-order mark, as Windows editors save it, is no part of the first line.
+        if (!markChecked_ && (end_ >= 3 || ended_)) {
+            markChecked_ = true;
+            if (std::string_view(buffer_.data(), end_).starts_with("\xef\xbb\xbf")) {
+                start_ = 3;
+                scanned_ = std::max(scanned_, start_);
+            }
+        }
+        return true;
+    }
+
     ByteInput& in_;
-    std::string buffer_;
+    std::vector<char> buffer_;
     std::size_t start_ = 0;   // where the next line starts
     std::size_t scanned_ = 0; // how far it is known to hold no line feed
+    std::size_t end_ = 0;     // how much is held
     bool ended_ = false;
     bool markChecked_ = false;
 };
@@ -370,6 +382,52 @@ std::string CurrencyList() {
         list += '\n';
     }
     return list;
+}
+
+// Converts the amounts given as arguments: the exit status, 3 as soon as output fails.
+int ConvertAmounts(const Options& options, Outputs& outputs) {
+    bool allConverted = true;
+    for (const std::string_view amount : options.amounts) {
+        allConverted = Convert(amount, TrimBlanks(amount), options, outputs) && allConverted;
+        if (outputs.Failed()) {
+            return kExitIoError;
+        }
+    }
+    return allConverted ? kExitConverted : kExitRejected;
+}
+
+// Converts each line of the input that is not blank: the exit status, 3 as soon as input or
+// output fails.
+int ConvertLines(ByteInput& in, const Options& options, Outputs& outputs) {
+    LineReader reader(in);
+    std::string_view line;
+    std::string reason;
+    bool allConverted = true;
+    for (std::size_t number = 1;; ++number) {
+        const LineReader::Next next = reader.Read(line, reason);
+        if (next == LineReader::Next::End) {
+            return allConverted ? kExitConverted : kExitRejected;
+        }
+        if (next == LineReader::Next::ReadError) {
+            outputs.Err("qev-words: read error: " + reason + "\n");
+            return kExitIoError;
+        }
+        if (next == LineReader::Next::TooLong) {
+            outputs.Err("qev-words: line " + std::to_string(number) + " too long\n");
+            allConverted = false;
+        } else {
+            if (line.ends_with('\r')) {
+                line.remove_suffix(1);
+            }
+            const std::string_view amount = TrimBlanks(line);
+            if (!amount.empty()) {
+                allConverted = Convert(line, amount, options, outputs) && allConverted;
+            }
+        }
+        if (outputs.Failed()) {
+            return kExitIoError;
+        }
+    }
 }
 
 } // namespace
@@ -443,49 +501,10 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     options.currency = *ReadCurrencyRecord(CurrencyRecords()[currencyIndex]);
     options.prepared.emplace(options.currency, options.style, "\n");
     Outputs outputs(out, err);
-    bool allConverted = true;
-    if (!options.amounts.empty()) {
-        for (const std::string_view amount : options.amounts) {
-            allConverted = Convert(amount, TrimBlanks(amount), options, outputs) && allConverted;
-            if (outputs.Failed()) {
-                return kExitIoError;
-            }
-        }
-    } else {
-        LineReader reader(in);
-        std::string_view line;
-        std::string reason;
-        for (std::size_t number = 1;; ++number) {
-            const LineReader::Next next = reader.Read(line, reason);
-            if (next == LineReader::Next::End) {
-                break;
-            }
-            if (next == LineReader::Next::ReadError) {
-                outputs.Err("qev-words: read error: " + reason + "\n");
-                return kExitIoError;
-            }
-            if (next == LineReader::Next::TooLong) {
-                outputs.Err("qev-words: line " + std::to_string(number) + " too long\n");
-                allConverted = false;
-            } else {
-                if (line.ends_with('\r')) {
-                    line.remove_suffix(1);
-                }
-                const std::string_view amount = TrimBlanks(line);
-                if (!amount.empty()) {
-                    allConverted = Convert(line, amount, options, outputs) && allConverted;
-                }
-            }
-            if (outputs.Failed()) {
-                return kExitIoError;
-            }
-        }
-    }
+    const int status = options.amounts.empty() ? ConvertLines(in, options, outputs)
+                                               : ConvertAmounts(options, outputs);
     outputs.Flush();
-    if (outputs.Failed()) {
-        return kExitIoError;
-    }
-    return allConverted ? kExitConverted : kExitRejected;
+    return outputs.Failed() ? kExitIoError : status;
 }
 
 } // namespace qev
