@@ -200,6 +200,32 @@ private:
     bool failed_ = false;
 };
 
+// The message for the first character of `trimmed` that cannot be in an amount; empty when there
+// is none.
+std::string InvalidCharacterMessage(std::string_view amount, std::string_view trimmed) {
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
+            // Name the whole character, not just its first byte.
+            const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
+            return "qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
+                   "' in amount \"" + Quoted(amount) + "\"\n";
+        }
+    }
+    return {};
+}
+
+// The error Result text of an amount of amount characters alone, as the windows show it, with a
+// line feed for its line break and after it.
+std::string ErrorResult(std::string_view amount, const Options& options) {
+    const std::u16string wide(amount.begin(), amount.end());
+    std::u16string text = ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
+    text.erase(text.find(u"\r\n"), 1);
+    text.push_back(u'\n');
+    std::string bytes;
+    AppendUtf8InPieces(bytes, text);
+    return bytes;
+}
+
 // Writes the two lines of `amount`, which `trimmed` is without the blanks at its ends; false
 // when it was rejected or not convertible.
 bool Convert(std::string_view amount, std::string_view trimmed, const Options& options,
@@ -216,30 +242,17 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
     // either end, which it cuts as blanks: each character is looked at here only where it refused
     // the amount or may have cut commas.
     if (problem != AmountProblem::None || trimmed.front() == ',' || trimmed.back() == ',') {
-        for (std::size_t i = 0; i < trimmed.size(); ++i) {
-            if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
-                // Name the whole character, not just its first byte.
-                const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
-                outputs.Err("qev-words: invalid character '" +
-                            Printable(trimmed.substr(i, length)) + "' in amount \"" +
-                            Quoted(amount) + "\"\n");
-                return false;
-            }
+        if (const std::string message = InvalidCharacterMessage(amount, trimmed);
+            !message.empty()) {
+            outputs.Err(message);
+            return false;
         }
     }
     if (problem == AmountProblem::None) {
         *end++ = '\n';
         outputs.Written(end);
     } else {
-        // The error Result text, as the windows show it; the amount is plain ASCII by now.
-        const std::u16string wide(trimmed.begin(), trimmed.end());
-        std::u16string text =
-            ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
-        text.erase(text.find(u"\r\n"), 1);
-        text.push_back(u'\n');
-        std::string bytes;
-        AppendUtf8InPieces(bytes, text);
-        outputs.Out(bytes);
+        outputs.Out(ErrorResult(trimmed, options));
     }
     if (options.lineBuffered) {
         outputs.Flush();
