@@ -104,8 +104,8 @@ Char* Put(Char* at, const Slot<Char, N>& slot) {
     return at + slot.size;
 }
 
-// The room after a currency's text: every name in the table fits it, and a longer text is copied
-// as it is.
+// The room after a currency's texts: those of every currency in the list fit in it, and a longer
+// one is copied as it is.
 constexpr std::size_t kTextRoom = 64;
 
 template <typename Char>
@@ -132,7 +132,7 @@ struct ReadAmount {
     // The last fifteen integer digits, and one more character that may be read but not used.
     const Char* LastDigits() const { return integer.data() + integerSize; }
     std::array<Char, 2 * kMaxIntegerDigits + 2> integer;
-    std::size_t integerSize = 0; // 1 to 15 after the zeros
+    std::size_t integerSize = 0; // how many follow the zeros: 1 to 15
     std::array<Char, kMaxFractionDigits> fraction = {Char('0'), Char('0')};
     AmountProblem problem = AmountProblem::None;
 };
