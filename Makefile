@@ -61,14 +61,15 @@ run: build
 bench: deps
 	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(RELEASE_BUILD) -j $(JOBS) --target qev-bench qev-words icu-words qev-gui-bench \
-		qev-first-paint bare-first-paint
+		qev-first-paint bare-first-paint chinese-first-paint
 	$(RELEASE_BUILD)/bench/qev-bench
 	@npm install --silent --no-audit --no-fund --prefix $(RELEASE_BUILD)/n2words n2words@4 \
 		>/dev/null 2>&1 || echo "bench: npm could not install n2words; it is left out"
 	bench/words_throughput.sh $(RELEASE_BUILD)/cli/qev-words $(RELEASE_BUILD)/bench/icu-words \
 		$(RELEASE_BUILD)/n2words
 	$(RELEASE_BUILD)/bench/qev-gui-bench
-	bench/startup.sh $(RELEASE_BUILD)/bench/qev-first-paint $(RELEASE_BUILD)/bench/bare-first-paint
+	bench/startup.sh $(RELEASE_BUILD)/bench/qev-first-paint $(RELEASE_BUILD)/bench/bare-first-paint \
+		$(RELEASE_BUILD)/bench/chinese-first-paint
 
 # Installs into PREFIX (default /usr/local); `xargs rm < build/install_manifest.txt` undoes it.
 install: build

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -205,7 +206,36 @@ private:
     bool failed_ = false;
 };
 
-// Writes the amount's two lines; false when it was rejected or not convertible.
+// The message for the first character of `trimmed` that cannot be in an amount; empty when there
+// is none.
+std::string InvalidCharacterMessage(std::string_view amount, std::string_view trimmed) {
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
+            // Name the whole character, not just its first byte.
+            const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
+            return "qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
+                   "' in amount \"" + Quoted(amount) + "\"\n";
+        }
+    }
+    return {};
+}
+
+// The error Result text of an amount of amount characters alone, as the windows show it, with a
+// line feed for its line break and after it; with --words-only its message alone, what stands
+// after the label "输出： ".
+std::string ErrorResult(std::string_view amount, const Options& options) {
+    const std::u16string wide(amount.begin(), amount.end());
+    std::u16string text = ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
+    constexpr std::u16string_view kBreakAndLabel = u"\r\n输出： ";
+    const std::size_t lineBreak = text.find(kBreakAndLabel);
+    text.erase(options.wordsOnly ? 0 : lineBreak,
+               options.wordsOnly ? lineBreak + kBreakAndLabel.size() : 1);
+    text.push_back(u'\n');
+    std::string bytes;
+    AppendUtf8InPieces(bytes, text);
+    return bytes;
+}
+
 // An amount rejected with a message on standard error: with --words-only its row on standard
 // output stays, empty, so the rows of a column of amounts keep their places.
 bool Reject(const std::string& message, const Options& options, Outputs& outputs) {
@@ -216,27 +246,26 @@ bool Reject(const std::string& message, const Options& options, Outputs& outputs
     return false;
 }
 
-// Writes the amount's two lines, or with --words-only its wording alone; false when it was
-// rejected or not convertible.
-bool Convert(std::string_view amount, const Options& options, Outputs& outputs) {
-    const std::string_view trimmed = TrimBlanks(amount);
+// Writes the two lines of `amount`, which `trimmed` is without the blanks at its ends, or with
+// --words-only its wording alone; false when it was rejected or not convertible.
+bool Convert(std::string_view amount, std::string_view trimmed, const Options& options,
+             Outputs& outputs) {
     if (trimmed.empty()) {
         return Reject("qev-words: empty amount\n", options, outputs);
     }
-    for (std::size_t i = 0; i < trimmed.size(); ++i) {
-        if (!IsAmountCharacter(static_cast<unsigned char>(trimmed[i]))) {
-            // Name the whole character, not just its first byte.
-            const std::size_t length = FirstUtf8Character(trimmed.substr(i)).length;
-            return Reject("qev-words: invalid character '" + Printable(trimmed.substr(i, length)) +
-                              "' in amount \"" + Quoted(amount) + "\"\n",
-                          options, outputs);
+    const PreparedCurrency<char>& prepared = *options.prepared;
+    char* room = outputs.Room(prepared.Room() + 1);
+    AmountProblem problem = AmountProblem::None;
+    char* end = prepared.WriteResult(room, trimmed, problem);
+    // The engine refuses every character that cannot be in an amount, save spaces among commas at
+    // either end, which it cuts as blanks: each character is looked at here only where it refused
+    // the amount or may have cut commas.
+    if (problem != AmountProblem::None || trimmed.front() == ',' || trimmed.back() == ',') {
+        if (const std::string message = InvalidCharacterMessage(amount, trimmed);
+            !message.empty()) {
+            return Reject(message, options, outputs);
         }
     }
-
-    const PreparedCurrency<char>& prepared = *options.prepared;
-    char* room = outputs.Room(prepared.Room(1) + 1);
-    AmountProblem problem = AmountProblem::None;
-    char* end = prepared.WriteResult(room, trimmed, "\n", problem);
     if (problem == AmountProblem::None) {
         if (options.wordsOnly) {
             const std::string_view wording = *WordingOf(std::string_view(room, end - room));
@@ -245,19 +274,7 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
         *end++ = '\n';
         outputs.Written(end);
     } else {
-        // The error Result text, as the windows show it; the amount is plain ASCII by now.
-        const std::u16string wide(trimmed.begin(), trimmed.end());
-        std::u16string text =
-            ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
-        // With --words-only, the message alone: what stands after the label "输出： ".
-        constexpr std::u16string_view kBreakAndLabel = u"\r\n输出： ";
-        const std::size_t lineBreak = text.find(kBreakAndLabel);
-        text.erase(options.wordsOnly ? 0 : lineBreak,
-                   options.wordsOnly ? lineBreak + kBreakAndLabel.size() : 1);
-        text.push_back(u'\n');
-        std::string bytes;
-        AppendUtf8InPieces(bytes, text);
-        outputs.Out(bytes);
+        outputs.Out(ErrorResult(trimmed, options));
     }
     if (options.lineBuffered) {
         outputs.Flush();
@@ -269,7 +286,7 @@ bool Convert(std::string_view amount, const Options& options, Outputs& outputs) 
 // a longer one is read past, never kept.
 class LineReader {
 public:
-    explicit LineReader(ByteInput& in) : in_(in) {}
+    explicit LineReader(ByteInput& in) : in_(in), buffer_(kInputBlock) {}
 
     enum class Next { Line, TooLong, End, ReadError };
 
@@ -278,43 +295,23 @@ public:
     Next Read(std::string_view& line, std::string& reason) {
         bool tooLong = false;
         for (;;) {
-            const std::size_t feed = buffer_.find('\n', scanned_);
-            if (feed != std::string::npos) {
-                line = std::string_view(buffer_).substr(start_, feed - start_);
-                start_ = scanned_ = feed + 1;
+            const char* held = buffer_.data();
+            if (const void* feed = std::memchr(held + scanned_, '\n', end_ - scanned_)) {
+                const std::size_t at =
+                    static_cast<std::size_t>(static_cast<const char*>(feed) - held);
+                line = std::string_view(held + start_, at - start_);
+                start_ = scanned_ = at + 1;
+                markChecked_ = true; // a line that ended before three bytes came: no mark
                 return tooLong || line.size() > kMaxLineLength ? Next::TooLong : Next::Line;
             }
-            scanned_ = buffer_.size();
-            if (buffer_.size() - start_ > kMaxLineLength) {
-                tooLong = true;
-                buffer_.clear();
-                start_ = scanned_ = 0;
-            }
+            scanned_ = end_;
             if (ended_) {
-                if (start_ == buffer_.size() && !tooLong) {
-                    return Next::End;
-                }
-                line = std::string_view(buffer_).substr(start_);
-                start_ = scanned_ = buffer_.size();
-                return tooLong ? Next::TooLong : Next::Line;
+                line = std::string_view(held + start_, end_ - start_);
+                start_ = end_;
+                return tooLong ? Next::TooLong : line.empty() ? Next::End : Next::Line;
             }
-            buffer_.erase(0, start_);
-            scanned_ -= start_;
-            start_ = 0;
-            const std::size_t size = buffer_.size();
-            buffer_.resize(size + kInputBlock);
-            const std::ptrdiff_t count = in_.Read(buffer_.data() + size, kInputBlock, reason);
-            buffer_.resize(size + static_cast<std::size_t>(std::max<std::ptrdiff_t>(count, 0)));
-            if (count < 0) {
+            if (!ReadBlock(tooLong, reason)) {
                 return Next::ReadError;
-            }
-            ended_ = count == 0;
-            // A UTF-8 byte-order mark, as Windows editors save it, is no part of the first line.
-            if (!markChecked_ && (buffer_.size() >= 3 || ended_)) {
-                if (std::string_view(buffer_).starts_with("\xef\xbb\xbf")) {
-                    buffer_.erase(0, 3);
-                }
-                markChecked_ = true;
             }
         }
     }
@@ -322,10 +319,41 @@ public:
 private:
     static constexpr std::size_t kInputBlock = 64 * 1024;
 
+    // Reads a block after the start of the next line, moved to the front, or after nothing when
+    // that start is already too long to keep; false when the read failed.
+    bool ReadBlock(bool& tooLong, std::string& reason) {
+        if (end_ - start_ > kMaxLineLength) {
+            tooLong = true;
+            start_ = end_;
+        }
+        std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(start_),
+                  buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
+        end_ -= start_;
+        scanned_ = end_;
+        start_ = 0;
+        buffer_.resize(std::max(buffer_.size(), end_ + kInputBlock));
+        const std::ptrdiff_t count = in_.Read(buffer_.data() + end_, kInputBlock, reason);
+        if (count < 0) {
+            return false;
+        }
+        end_ += static_cast<std::size_t>(count);
+        ended_ = count == 0;
+        // A UTF-8 byte-order mark, as Windows editors save it, is no part of the first line.
+        if (!markChecked_ && (end_ >= 3 || ended_)) {
+            markChecked_ = true;
+            if (std::string_view(buffer_.data(), end_).starts_with("\xef\xbb\xbf")) {
+                start_ = 3;
+                scanned_ = std::max(scanned_, start_);
+            }
+        }
+        return true;
+    }
+
     ByteInput& in_;
-    std::string buffer_;
+    std::vector<char> buffer_;
     std::size_t start_ = 0;   // where the next line starts
     std::size_t scanned_ = 0; // how far it is known to hold no line feed
+    std::size_t end_ = 0;     // how much is held
     bool ended_ = false;
     bool markChecked_ = false;
 };
@@ -389,6 +417,52 @@ std::string CurrencyList() {
         list += '\n';
     }
     return list;
+}
+
+// Converts the amounts given as arguments: the exit status, 3 as soon as output fails.
+int ConvertAmounts(const Options& options, Outputs& outputs) {
+    bool allConverted = true;
+    for (const std::string_view amount : options.amounts) {
+        allConverted = Convert(amount, TrimBlanks(amount), options, outputs) && allConverted;
+        if (outputs.Failed()) {
+            return kExitIoError;
+        }
+    }
+    return allConverted ? kExitConverted : kExitRejected;
+}
+
+// Converts each line of the input that is not blank: the exit status, 3 as soon as input or
+// output fails.
+int ConvertLines(ByteInput& in, const Options& options, Outputs& outputs) {
+    LineReader reader(in);
+    std::string_view line;
+    std::string reason;
+    bool allConverted = true;
+    for (std::size_t number = 1;; ++number) {
+        const LineReader::Next next = reader.Read(line, reason);
+        if (next == LineReader::Next::End) {
+            return allConverted ? kExitConverted : kExitRejected;
+        }
+        if (next == LineReader::Next::ReadError) {
+            outputs.Err("qev-words: read error: " + reason + "\n");
+            return kExitIoError;
+        }
+        if (next == LineReader::Next::TooLong) {
+            allConverted = Reject("qev-words: line " + std::to_string(number) + " too long\n",
+                                  options, outputs);
+        } else {
+            if (line.ends_with('\r')) {
+                line.remove_suffix(1);
+            }
+            const std::string_view amount = TrimBlanks(line);
+            if (!amount.empty()) {
+                allConverted = Convert(line, amount, options, outputs) && allConverted;
+            }
+        }
+        if (outputs.Failed()) {
+            return kExitIoError;
+        }
+    }
 }
 
 } // namespace
@@ -466,50 +540,12 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     }
 
     options.currency = *ReadCurrencyRecord(CurrencyRecords()[currencyIndex]);
-    options.prepared.emplace(options.currency, options.style);
+    options.prepared.emplace(options.currency, options.style, "\n");
     Outputs outputs(out, err);
-    bool allConverted = true;
-    if (!options.amounts.empty()) {
-        for (const std::string_view amount : options.amounts) {
-            allConverted = Convert(amount, options, outputs) && allConverted;
-            if (outputs.Failed()) {
-                return kExitIoError;
-            }
-        }
-    } else {
-        LineReader reader(in);
-        std::string_view line;
-        std::string reason;
-        for (std::size_t number = 1;; ++number) {
-            const LineReader::Next next = reader.Read(line, reason);
-            if (next == LineReader::Next::End) {
-                break;
-            }
-            if (next == LineReader::Next::ReadError) {
-                outputs.Err("qev-words: read error: " + reason + "\n");
-                return kExitIoError;
-            }
-            if (next == LineReader::Next::TooLong) {
-                allConverted = Reject("qev-words: line " + std::to_string(number) + " too long\n",
-                                      options, outputs);
-            } else {
-                if (line.ends_with('\r')) {
-                    line.remove_suffix(1);
-                }
-                if (!TrimBlanks(line).empty()) {
-                    allConverted = Convert(line, options, outputs) && allConverted;
-                }
-            }
-            if (outputs.Failed()) {
-                return kExitIoError;
-            }
-        }
-    }
+    const int status = options.amounts.empty() ? ConvertLines(in, options, outputs)
+                                               : ConvertAmounts(options, outputs);
     outputs.Flush();
-    if (outputs.Failed()) {
-        return kExitIoError;
-    }
-    return allConverted ? kExitConverted : kExitRejected;
+    return outputs.Failed() ? kExitIoError : status;
 }
 
 } // namespace qev

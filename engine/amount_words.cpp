@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
+#include <stdexcept>
 
 namespace qev {
 
@@ -79,80 +81,65 @@ std::basic_string<Char> Encoded(std::string_view ascii) {
     return std::basic_string<Char>(ascii.begin(), ascii.end());
 }
 
-// A piece of text kept with room after it, so that a short one is copied by one move of a fixed
-// size; what the move writes past the piece's end is written over by what follows.
-template <typename Char>
-struct Piece {
-    static constexpr std::size_t kRoom = 48;
-    Piece() = default;
-    explicit Piece(std::basic_string<Char> text) : size(text.size()), padded(std::move(text)) {
-        padded.resize(size + kRoom);
-    }
-    std::basic_string<Char> Text() const { return padded.substr(0, size); }
-    std::size_t size = 0;
-    std::basic_string<Char> padded = std::basic_string<Char>(kRoom, Char(0));
+// Words kept in a slot of N characters, copied by one move of the whole slot; what the move
+// writes past their end is written over by what follows.
+template <typename Char, std::size_t N>
+struct Slot {
+    std::array<Char, N> text{};
+    std::uint8_t size = 0;
 };
 
-template <typename Char>
-Char* Put(Char* at, const std::basic_string<Char>& text) {
-    std::memcpy(at, text.data(), text.size() * sizeof(Char));
-    return at + text.size();
+template <typename Char, std::size_t N>
+void Fill(Slot<Char, N>& slot, const std::basic_string<Char>& words) {
+    if (words.size() > N) {
+        throw std::length_error("words longer than their slot");
+    }
+    std::copy(words.begin(), words.end(), slot.text.begin());
+    slot.size = static_cast<std::uint8_t>(words.size());
 }
 
+template <typename Char, std::size_t N>
+Char* Put(Char* at, const Slot<Char, N>& slot) {
+    std::memcpy(at, slot.text.data(), sizeof slot.text);
+    return at + slot.size;
+}
+
+// The room after a currency's texts: those of every currency in the list fit in it, and a longer
+// one is copied as it is.
+constexpr std::size_t kTextRoom = 64;
+
 template <typename Char>
-Char* Put(Char* at, const Piece<Char>& piece) {
-    if (piece.size <= Piece<Char>::kRoom) {
-        std::memcpy(at, piece.padded.data(), Piece<Char>::kRoom * sizeof(Char));
+Char* Put(Char* at, const PaddedText<Char>& text) {
+    if (text.size <= kTextRoom) {
+        std::memcpy(at, text.padded.data(), kTextRoom * sizeof(Char));
     } else {
-        std::memcpy(at, piece.padded.data(), piece.size * sizeof(Char));
+        std::memcpy(at, text.padded.data(), text.size * sizeof(Char));
     }
-    return at + piece.size;
+    return at + text.size;
 }
 
-// The words of one letter style, made once for each character type: the group words of every
-// value 0 to 999, the scale words and the fixed words of the frame.
 template <typename Char>
-struct StyledTable {
-    std::array<Piece<Char>, 1000> groups;
-    std::array<Piece<Char>, 4> scales;
-    Piece<Char> say, ampersand, only;
-};
-
-template <typename Char>
-const StyledTable<Char>& TableIn(CaseStyle style) {
-    static const std::array<StyledTable<Char>, 3> tables = [] {
-        std::array<StyledTable<Char>, 3> made;
-        for (const CaseStyle s : {CaseStyle::Upper, CaseStyle::Title, CaseStyle::Lower}) {
-            StyledTable<Char>& table = made[static_cast<std::size_t>(s)];
-            for (int v = 0; v < 1000; ++v) {
-                std::string words;
-                AppendGroupWords(words, v / 100, v / 10 % 10, v % 10);
-                table.groups[v] = Piece<Char>(Encoded<Char>(StyledWords(words, s)));
-            }
-            for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
-                table.scales[k] = Piece<Char>(Encoded<Char>(StyledWords(kScaleWords[k], s)));
-            }
-            table.say = Piece<Char>(Encoded<Char>(StyledWords("say ", s)));
-            table.ampersand = Piece<Char>(Encoded<Char>(std::string_view("& ")));
-            table.only = Piece<Char>(Encoded<Char>(StyledWords("only", s)));
-        }
-        return made;
-    }();
-    return tables[static_cast<std::size_t>(style)];
+std::size_t Width(const PaddedText<Char>& text) {
+    return std::max(text.size, kTextRoom);
 }
 
-// An amount read: the last 15 integer digits and the two fraction digits, or why it cannot be
-// written out.
+// An amount read: its integer digits after fifteen zeros, so that its last fifteen digits are
+// at hand with zeros before them whatever their number, and the two fraction digits; or why it
+// cannot be written out.
+template <typename Char>
 struct ReadAmount {
-    std::array<char, kMaxIntegerDigits> integer{};
-    std::size_t integerSize = 0;
-    std::array<char, kMaxFractionDigits> fraction = {'0', '0'};
+    ReadAmount() { integer.fill(Char('0')); }
+    // The last fifteen integer digits, and one more character that may be read but not used.
+    const Char* LastDigits() const { return integer.data() + integerSize; }
+    std::array<Char, 2 * kMaxIntegerDigits + 2> integer;
+    std::size_t integerSize = 0; // how many follow the zeros: 1 to 15
+    std::array<Char, kMaxFractionDigits> fraction = {Char('0'), Char('0')};
     AmountProblem problem = AmountProblem::None;
 };
 
 template <typename Char>
-ReadAmount Read(std::basic_string_view<Char> amount) {
-    ReadAmount read;
+ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
+    ReadAmount<Char> read;
     // Commas count for nothing, so cutting spaces and commas together at both ends is the same
     // as removing the commas and then cutting the spaces.
     const auto blank = [](Char c) { return c == Char(' ') || c == Char(','); };
@@ -166,25 +153,27 @@ ReadAmount Read(std::basic_string_view<Char> amount) {
     }
 
     // Most amounts are plain digits, perhaps a point and one or two decimals.
+    const auto digit = [](Char c) { return c >= Char('0') && c <= Char('9'); };
+    const std::size_t integerEnd = std::min(last, first + kMaxIntegerDigits);
     std::size_t i = first;
-    while (i < last && i - first < kMaxIntegerDigits && amount[i] >= Char('0') &&
-           amount[i] <= Char('9')) {
-        read.integer[read.integerSize++] = static_cast<char>(amount[i++]);
+    for (; i < integerEnd && digit(amount[i]); ++i) {
+        read.integer[kMaxIntegerDigits + i - first] = amount[i];
     }
+    read.integerSize = i - first;
     if (read.integerSize > 0 && (i == last || (amount[i] == Char('.') && last - i <= 3))) {
         std::size_t fractionDigits = 0;
-        for (++i; i < last && amount[i] >= Char('0') && amount[i] <= Char('9'); ++i) {
-            read.fraction[fractionDigits++] = static_cast<char>(amount[i]);
+        for (++i; i < last && digit(amount[i]); ++i) {
+            read.fraction[fractionDigits++] = amount[i];
         }
         if (i >= last) {
             return read;
         }
     }
-    read = ReadAmount();
+    read = ReadAmount<Char>();
 
     // One pass: the last integer digits kept in a ring, the first two fraction digits, and where
     // the digits that must be zeros (beyond 15 integer and two fraction digits) are not.
-    std::array<char, 16> ring{};
+    std::array<Char, 16> ring{};
     std::size_t integerDigits = 0;
     std::size_t firstNonZero = std::string_view::npos;
     std::size_t points = 0;
@@ -197,9 +186,9 @@ ReadAmount Read(std::basic_string_view<Char> amount) {
                 if (c != Char('0') && firstNonZero == std::string_view::npos) {
                     firstNonZero = integerDigits;
                 }
-                ring[integerDigits++ % ring.size()] = static_cast<char>(c);
+                ring[integerDigits++ % ring.size()] = c;
             } else if (fractionDigits < kMaxFractionDigits) {
-                read.fraction[fractionDigits++] = static_cast<char>(c);
+                read.fraction[fractionDigits++] = c;
             } else {
                 fractionTooLong = fractionTooLong || c != Char('0');
             }
@@ -219,10 +208,10 @@ ReadAmount Read(std::basic_string_view<Char> amount) {
         read.problem = AmountProblem::FractionTooLong;
     }
     for (i = integerDigits - std::min(integerDigits, kMaxIntegerDigits); i < integerDigits; ++i) {
-        read.integer[read.integerSize++] = ring[i % ring.size()];
+        read.integer[kMaxIntegerDigits + read.integerSize++] = ring[i % ring.size()];
     }
     if (read.integerSize == 0) {
-        read.integer[read.integerSize++] = '0'; // ".5" is written as 0.50, never as a bare "50"
+        read.integerSize = 1; // a zero: ".5" is written as 0.50, never as a bare "50"
     }
     return read;
 }
@@ -284,86 +273,143 @@ std::u16string ThreeDigitsToWords(std::u16string_view group) {
 }
 
 template <typename Char>
-PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style)
-    : style_(style), echoStart_(Encoded<Char>(kEchoLabel) +
-                                Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
-      wordingStart_(Encoded<Char>(kWordingLabel) + TableIn<Char>(style).say.Text() +
+PaddedText<Char>::PaddedText(std::basic_string<Char> text)
+    : padded(std::move(text)), size(padded.size()) {
+    padded.resize(Width(*this));
+}
+
+// Fifteen integer digits in five groups of three, the point and two decimals:
+// "000,000,012,345,678.90".
+constexpr std::size_t kGroups = kMaxIntegerDigits / 3;
+constexpr std::size_t kFullEcho = 4 * kGroups + kMaxFractionDigits;
+
+// The wording's words in one letter style, each in a slot: the words of every group value 0 to
+// 999, the scale word of each of the five groups of three digits from the left (none for the
+// last), and "& " with the words of every number of cents 1 to 99.
+template <typename Char>
+struct PreparedCurrency<Char>::Words {
+    explicit Words(CaseStyle style);
+    static const Words& In(CaseStyle style);
+
+    std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
+    std::array<Slot<Char, 16>, kGroups> scales;
+    std::array<Slot<Char, 16>, 100> cents;
+    std::basic_string<Char> say, only;
+};
+
+template <typename Char>
+PreparedCurrency<Char>::Words::Words(CaseStyle style)
+    : say(Encoded<Char>(StyledWords("say ", style))),
+      only(Encoded<Char>(StyledWords("only", style))) {
+    for (int v = 0; v < 1000; ++v) {
+        std::string words;
+        AppendGroupWords(words, v / 100, v / 10 % 10, v % 10);
+        Fill(groups[v], Encoded<Char>(StyledWords(words, style)));
+        if (v > 0 && v < 100) {
+            Fill(cents[v], Encoded<Char>(StyledWords("& " + words, style)));
+        }
+    }
+    for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
+        Fill(scales[k], Encoded<Char>(StyledWords(kScaleWords[kScaleWords.size() - 1 - k], style)));
+    }
+}
+
+// Each style's words are made at its first use.
+template <typename Char>
+auto PreparedCurrency<Char>::Words::In(CaseStyle style) -> const Words& {
+    switch (style) {
+    case CaseStyle::Title: {
+        static const Words title(CaseStyle::Title);
+        return title;
+    }
+    case CaseStyle::Lower: {
+        static const Words lower(CaseStyle::Lower);
+        return lower;
+    }
+    default: {
+        static const Words upper(CaseStyle::Upper);
+        return upper;
+    }
+    }
+}
+
+template <typename Char>
+PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
+                                         std::basic_string_view<Char> lineBreak)
+    : words_(Words::In(style)),
+      echoStart_(Encoded<Char>(kEchoLabel) +
+                 Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
+      wordingStart_(std::basic_string<Char>(lineBreak) + Encoded<Char>(kWordingLabel) + words_.say +
                     Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')),
-      subunitEnd_(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) + Char(' ')) {
-    // Five groups of the longest words with their scale words, the cents and the frame.
-    const StyledTable<Char>& table = TableIn<Char>(style);
-    const auto longest = [](const auto& texts) {
-        return std::max_element(texts.begin(), texts.end(),
-                                [](const auto& a, const auto& b) { return a.size < b.size; })
-            ->size;
-    };
-    const std::size_t group = longest(table.groups) + longest(table.scales);
-    room_ = Piece<Char>::kRoom + echoStart_.size() + kMaxIntegerDigits + 5 + kMaxFractionDigits +
-            wordingStart_.size() + 6 * group + table.ampersand.size + subunitEnd_.size() +
-            table.only.size;
+      endings_{PaddedText<Char>(words_.only),
+               PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
+                                Char(' ') + words_.only)} {
+    // No move goes on further than it writes, so the widths of all the moves added up are room
+    // for any Result text.
+    room_ =
+        Width(echoStart_) + kFullEcho + Width(wordingStart_) +
+        kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) / sizeof(Char) +
+        sizeof(words_.cents[0].text) / sizeof(Char) +
+        std::max(Width(endings_[0]), Width(endings_[1]));
 }
 
 template <typename Char>
 Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char> amount,
-                                          std::basic_string_view<Char> lineBreak,
                                           AmountProblem& problem) const {
-    const ReadAmount read = Read(amount);
+    const ReadAmount<Char> read = Read(amount);
     problem = read.problem;
     if (problem != AmountProblem::None) {
         return at;
     }
-    const StyledTable<Char>& table = TableIn<Char>(style_);
-    at = Put(at, echoStart_);
-    // Groups of three digits from the right; the highest group has one to three.
-    const std::size_t groupCount = (read.integerSize + 2) / 3;
-    std::array<int, 5> values{};
-    std::size_t digit = 0;
-    for (std::size_t k = groupCount; k > 0; --k) {
-        for (const std::size_t end = read.integerSize - 3 * (k - 1); digit < end; ++digit) {
-            *at++ = Char(read.integer[digit]);
-            values[k - 1] = values[k - 1] * 10 + (read.integer[digit] - '0');
-        }
-        *at++ = k > 1 ? Char(',') : Char('.');
+    // The echo is the end of the full one that holds the amount's own digits.
+    std::array<Char, 2 * kFullEcho> echo{};
+    std::array<int, kGroups> values;
+    const Char* digits = read.LastDigits();
+    for (std::size_t g = 0; g < kGroups; ++g, digits += 3) {
+        std::memcpy(&echo[4 * g], digits, 4 * sizeof(Char)); // three digits and one written over
+        echo[4 * g + 3] = Char(',');
+        values[g] = (digits[0] - '0') * 100 + (digits[1] - '0') * 10 + (digits[2] - '0');
     }
-    *at++ = Char(read.fraction[0]);
-    *at++ = Char(read.fraction[1]);
-    at = std::copy(lineBreak.begin(), lineBreak.end(), at);
-    at = Put(at, wordingStart_);
-    for (std::size_t k = groupCount; k > 0; --k) {
-        if (values[k - 1] != 0) { // an all-zero group has neither words nor a scale word
-            at = Put(at, table.groups[values[k - 1]]);
-            if (k > 1) {
-                at = Put(at, table.scales[k - 2]);
-            }
+    echo[4 * kGroups - 1] = Char('.');
+    echo[4 * kGroups] = read.fraction[0];
+    echo[4 * kGroups + 1] = read.fraction[1];
+    const std::size_t shown =
+        read.integerSize + (read.integerSize - 1) / 3 + 1 + kMaxFractionDigits;
+    at = Put(at, echoStart_);
+    std::memcpy(at, echo.data() + kFullEcho - shown, kFullEcho * sizeof(Char));
+    at = Put(at + shown, wordingStart_);
+
+    const Words& words = words_;
+    for (std::size_t g = 0; g < kGroups; ++g) {
+        if (values[g] != 0) { // an all-zero group has neither words nor a scale word
+            at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
         }
     }
     const int cents = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
-    if (cents != 0) {
-        at = Put(Put(Put(at, table.ampersand), table.groups[cents]), subunitEnd_);
-    }
-    return Put(at, table.only);
+    return Put(Put(at, words.cents[cents]), endings_[cents != 0]);
 }
 
 template <typename Char>
 AmountProblem PreparedCurrency<Char>::AppendResult(std::basic_string<Char>& out,
-                                                   std::basic_string_view<Char> amount,
-                                                   std::basic_string_view<Char> lineBreak) const {
+                                                   std::basic_string_view<Char> amount) const {
     // Written in place into room made for the longest Result text, then cut to size.
     const std::size_t start = out.size();
-    out.resize(start + Room(lineBreak.size()));
+    out.resize(start + Room());
     AmountProblem problem = AmountProblem::None;
-    const Char* end = WriteResult(out.data() + start, amount, lineBreak, problem);
+    const Char* end = WriteResult(out.data() + start, amount, problem);
     out.resize(static_cast<std::size_t>(end - out.data()));
     return problem;
 }
 
+template struct PaddedText<char>;
+template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;
 template class PreparedCurrency<char16_t>;
 
 Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency) {
     std::u16string text;
-    const AmountProblem problem = PreparedCurrency<char16_t>(currency, CaseStyle::Upper)
-                                      .AppendResult(text, amount, kLineBreak);
+    const AmountProblem problem = PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kLineBreak)
+                                      .AppendResult(text, amount);
     if (problem == AmountProblem::None) {
         return {std::move(text), true};
     }

@@ -43,32 +43,42 @@ enum class AmountProblem {
     InvalidCharacter,
 };
 
+// A text kept with room after it, so that a short one is copied by one move of a fixed size.
+template <typename Char>
+struct PaddedText {
+    explicit PaddedText(std::basic_string<Char> text);
+    std::basic_string<Char> padded; // the text, then the room
+    std::size_t size = 0;
+};
+
 // A currency's names and the wording's words in one letter style, made once, so that each Result
 // text is only copied together: no case mapping, no conversion and no allocation per amount. In
-// UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows.
+// UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows. `lineBreak` parts
+// the Result text's two lines.
 template <typename Char>
 class PreparedCurrency {
 public:
-    PreparedCurrency(const SelectedCurrency& currency, CaseStyle style);
+    PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
+                     std::basic_string_view<Char> lineBreak);
 
-    // Appends the Result text of the amount, as AmountToWords gives it in this style, with its two
-    // lines parted by `lineBreak`. When the amount cannot be written out, appends nothing and says
-    // why (AmountToWords gives that Result text).
-    AmountProblem AppendResult(std::basic_string<Char>& out, std::basic_string_view<Char> amount,
-                               std::basic_string_view<Char> lineBreak) const;
+    // Appends the Result text of the amount, as AmountToWords gives it in this style. When the
+    // amount cannot be written out, appends nothing and says why (AmountToWords gives that Result
+    // text).
+    AmountProblem AppendResult(std::basic_string<Char>& out,
+                               std::basic_string_view<Char> amount) const;
 
     // The same, written at `at`, which must have Room() free characters after it: the end of what
     // was written (`at` itself when the amount cannot be written out).
-    Char* WriteResult(Char* at, std::basic_string_view<Char> amount,
-                      std::basic_string_view<Char> lineBreak, AmountProblem& problem) const;
-    std::size_t Room(std::size_t lineBreakSize) const { return room_ + lineBreakSize; }
+    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+    std::size_t Room() const { return room_; }
 
 private:
-    CaseStyle style_;
-    std::basic_string<Char> echoStart_;    // "输入： " and the code
-    std::basic_string<Char> wordingStart_; // "输出： SAY ", the name and a space
-    std::basic_string<Char> subunitEnd_;   // the subunit name and a space
-    std::size_t room_ = 0;                 // for any Result text but its line break
+    struct Words; // the wording's words in the style, shared by every currency
+    const Words& words_;
+    PaddedText<Char> echoStart_;    // "输入： " and the code
+    PaddedText<Char> wordingStart_; // the line break, "输出： SAY ", the name and a space
+    PaddedText<Char> endings_[2];   // "ONLY"; the subunit name, a space and "ONLY"
+    std::size_t room_ = 0;
 };
 
 extern template class PreparedCurrency<char>;

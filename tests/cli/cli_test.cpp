@@ -115,7 +115,14 @@ TEST(Cli, Conversions) {
          "qev-words: invalid character 'a' in amount \"12a\"\n",
          1},
         {{"１２"}, "", "", "qev-words: invalid character '１' in amount \"１２\"\n", 1},
-        {{}, "1 000\n", "", "qev-words: invalid character ' ' in amount \"1 000\"\n", 1},
+        // A space among commas at either end is refused as well.
+        {{},
+         "1 000\n, 5\n5 ,\n",
+         "",
+         "qev-words: invalid character ' ' in amount \"1 000\"\n"
+         "qev-words: invalid character ' ' in amount \", 5\"\n"
+         "qev-words: invalid character ' ' in amount \"5 ,\"\n",
+         1},
         // Control characters, DEL, C1 controls and broken UTF-8 are shown escaped.
         {{},
          "1\x1b"
