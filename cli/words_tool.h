@@ -47,11 +47,9 @@ class StringOutput : public ByteOutput {
 public:
     bool Write(std::string_view bytes, std::string&) override {
         text.append(bytes);
-        ++writes;
         return true;
     }
     std::string text;
-    std::size_t writes = 0;
 };
 
 // A line of input longer than this is rejected without being held whole: no amount comes near.
