@@ -20,7 +20,8 @@ TEST(WindowDesign, ResizeRuleKeepsTheBoxesWithTheEdges) {
     const TwipsRect combo1 = form1::ControlNamed("Combo1").place;
     const TwipsRect text2 = form1::ControlNamed("Text2").place;
     std::vector<std::pair<int, int>> sizes = {{8280, 3780}, {4665, 3780}, {4664, 3780},
-                                              {3000, 3780}, {944, 1469},  {40005, 20000}};
+                                              {3000, 3780}, {944, 1469},  {40005, 20000},
+                                              {945, 1470},  {8280, 1469}, {944, 3780}};
     std::mt19937 random(20261209);
     for (int i = 0; i < 500; ++i) {
         sizes.emplace_back(3000 + 15 * static_cast<int>(random() % 3000),
