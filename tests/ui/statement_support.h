@@ -1,11 +1,22 @@
-// Shared by the window tests: a recorder standing in for the desktop shell, so that no test
-// starts a browser, and the statement windows that are open.
+// Shared by the window tests: controls by their design names, a recorder standing in for the
+// desktop shell, so that no test starts a browser, and the statement windows that are open.
 #pragma once
 
 #include "ui/statement/form2_qt.h"
 #include "ui/statement/open_home_page.h"
 
 #include <QApplication>
+
+// A control by its name in the design: "Label1(2)" is element 2 of the Label1 array.
+inline QWidget* Control(const QWidget* window, const QString& name) {
+    const QStringList parts = name.split('(');
+    for (auto* control : window->findChildren<QWidget*>(parts[0])) {
+        if (parts.size() == 1 || control->property("index").toString() + ')' == parts[1]) {
+            return control;
+        }
+    }
+    return nullptr;
+}
 
 struct ShellCall {
     qev::NativeWindow owner = 0;
