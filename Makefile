@@ -8,6 +8,9 @@ WINDOWS_BUILD ?= build-windows
 FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
+# cmake --build runs make itself: its "Entering directory" lines would bury the output.
+MAKEFLAGS   += --no-print-directory
+
 .PHONY: all deps configure build test test-sanitize fuzz run bench install package format clean \
 	windows test-windows
 

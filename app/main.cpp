@@ -1,4 +1,5 @@
 // QEV英文金额大写转换工具: starts the main window.
+#include "qev_version.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/form1_qt.h"
 #include "ui/qt/fonts.h"

@@ -5,6 +5,7 @@
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
 #include "engine/text_services.h"
+#include "qev_version.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,7 @@
 // qev-words as scripts meet it: the real program, its arguments, standard input, output and exit
 // status; and the tool in-process for streams too large to hold.
 #include "cli/words_tool.h"
+#include "qev_version.h"
 #include "tests/run_program.h"
 
 #include <gtest/gtest.h>
