@@ -30,6 +30,11 @@ class Form1 : public QMainWindow {
 public:
     explicit Form1(QWidget* parent = nullptr);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     // The window's event handlers, run by the controls' signals and events.
     void Form_Load();
     void Form_Resize();
@@ -44,11 +49,6 @@ public:
 
     void LoadCurrencyList();
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void BuildControls();
     void ConnectHandlers();
     void RememberAmountCaret(int caret);

@@ -19,6 +19,7 @@ public:
     // the caller shows it. The window owns the object.
     static HWND Create();
 
+private:
     // The window's event handlers, run by its messages and its controls' notifications.
     void Form_Load();
     void Form_Resize();
@@ -33,7 +34,6 @@ public:
 
     void LoadCurrencyList();
 
-private:
     Form1() = default;
     void BuildControls();
     void PlaceControls() override;
