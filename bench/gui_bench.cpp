@@ -25,8 +25,7 @@ namespace {
 qev::Form1* window = nullptr;
 
 QString EngineResult(const QString& amount) {
-    static const qev::SelectedCurrency dollars =
-        *qev::ReadCurrencyRecord(qev::CurrencyRecords()[0]);
+    static const qev::SelectedCurrency dollars = qev::CurrencyAt(0);
     return QString::fromStdU16String(qev::AmountToWords(amount.toStdU16String(), dollars).text)
         .replace("\r\n", "\n");
 }

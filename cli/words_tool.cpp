@@ -408,11 +408,9 @@ std::optional<CaseStyle> StyleNamed(std::string_view name) {
 
 std::string CurrencyList() {
     std::string list;
-    const auto records = CurrencyRecords();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto currency = ReadCurrencyRecord(records[i]);
+    for (std::size_t i = 0; i < CurrencyRecords().size(); ++i) {
         list += std::to_string(i) + '\t';
-        AppendUtf8InPieces(list, currency->code);
+        AppendUtf8InPieces(list, CurrencyFieldsAt(i).code);
         list += '\t';
         AppendUtf8InPieces(list, ListEntryText(i));
         list += '\n';
@@ -540,7 +538,7 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
         return Reply(CurrencyList(), out, err);
     }
 
-    options.currency = *ReadCurrencyRecord(CurrencyRecords()[currencyIndex]);
+    options.currency = CurrencyAt(currencyIndex);
     options.prepared.emplace(options.currency, options.style, "\n");
     Outputs outputs(out, err);
     const int status = options.amounts.empty() ? ConvertLines(in, options, outputs)

@@ -2,6 +2,8 @@
 
 #include "engine/case_styles.h"
 
+#include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace qev {
@@ -151,7 +153,8 @@ constexpr std::u16string_view kRecords[] = {
 };
 
 // The field that follows the bar at `from` - 1, up to the next bar; nothing if no bar ends it.
-std::optional<std::u16string_view> FieldAt(std::u16string_view record, std::size_t& from) {
+constexpr std::optional<std::u16string_view> FieldAt(std::u16string_view record,
+                                                     std::size_t& from) {
     const auto bar = record.find(u'|', from);
     if (bar == std::u16string_view::npos) {
         return std::nullopt;
@@ -161,25 +164,54 @@ std::optional<std::u16string_view> FieldAt(std::u16string_view record, std::size
     return field;
 }
 
+// Every record cut into its fields while the program is built: a record without its four bars,
+// an empty field or a code other than three capitals does not compile.
+constexpr auto kFields = [] {
+    std::array<CurrencyFields, std::size(kRecords)> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        std::size_t from = 0;
+        std::u16string_view cut[4];
+        for (std::u16string_view& field : cut) {
+            const auto found = FieldAt(kRecords[i], from);
+            if (!found || found->empty()) {
+                throw "a record needs four fields, each ended by a bar";
+            }
+            field = *found;
+        }
+        for (const char16_t c : cut[2]) {
+            if (cut[2].size() != 3 || c < u'A' || c > u'Z') {
+                throw "a code is three capital letters";
+            }
+        }
+        fields[i] = {cut[0], cut[1], cut[2], cut[3]};
+    }
+    return fields;
+}();
+
 } // namespace
 
 std::span<const std::u16string_view> CurrencyRecords() {
     return kRecords;
 }
 
+const CurrencyFields& CurrencyFieldsAt(std::size_t index) {
+    return kFields.at(index);
+}
+
+SelectedCurrency CurrencyAt(std::size_t index) {
+    const CurrencyFields& fields = CurrencyFieldsAt(index);
+    return {std::u16string(fields.name), std::u16string(fields.code),
+            std::u16string(fields.subunit)};
+}
+
 std::u16string ListEntryText(std::size_t index) {
-    if (index >= std::size(kRecords)) {
+    if (index >= kFields.size()) {
         return {};
     }
-    std::size_t from = 0;
-    const auto chinese = FieldAt(kRecords[index], from);
-    const auto currency = ReadCurrencyRecord(kRecords[index]);
-    if (!chinese || !currency) {
-        return {};
-    }
-    std::u16string entry = std::u16string(*chinese) + u' ' + currency->name;
+    const CurrencyFields& fields = kFields[index];
+    std::u16string entry = std::u16string(fields.chinese) + u' ' + std::u16string(fields.name);
     if (index >= kDesignCurrencyCount) {
-        entry += u" (" + currency->code + u')';
+        entry.append(u" (").append(fields.code).append(u")");
     }
     return entry;
 }
@@ -199,14 +231,14 @@ std::optional<SelectedCurrency> ReadCurrencyRecord(std::u16string_view record) {
 }
 
 std::optional<std::size_t> FindCurrencyCode(std::u16string_view code) {
+    // Every code in the table is in capitals.
     const std::u16string wanted = ToUpperCase(code);
-    for (std::size_t i = 0; i < std::size(kRecords); ++i) {
-        const auto currency = ReadCurrencyRecord(kRecords[i]);
-        if (currency && ToUpperCase(currency->code) == wanted) {
-            return i;
-        }
+    const auto found = std::find_if(kFields.begin(), kFields.end(),
+                                    [&](const CurrencyFields& fields) { return fields.code == wanted; });
+    if (found == kFields.end()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return static_cast<std::size_t>(found - kFields.begin());
 }
 
 } // namespace qev

@@ -19,6 +19,17 @@ inline constexpr std::size_t kDesignCurrencyCount = 134;
 // Chinese name, English name, code, subunit name ("美国美元|US Dollars|USD|cents|").
 std::span<const std::u16string_view> CurrencyRecords();
 
+// A record's four fields, as cut from it.
+struct CurrencyFields {
+    std::u16string_view chinese, name, code, subunit;
+};
+
+// The fields of record i, cut once when the program is built.
+const CurrencyFields& CurrencyFieldsAt(std::size_t index);
+
+// The currency of record i: English name, code and subunit name.
+SelectedCurrency CurrencyAt(std::size_t index);
+
 // The text of list entry `index`: the Chinese and English names with one space between
 // ("美国美元 US Dollars"); after the design's 134, the code in brackets too ("俄罗斯卢布 Russian
 // Rubles (RUB)"), so that no entry is taken for an old one of the same name. Empty past the list.

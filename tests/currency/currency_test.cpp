@@ -8,21 +8,10 @@
 #include <cstdint>
 #include <set>
 #include <span>
-#include <vector>
 
 using namespace qev;
 
 namespace {
-
-std::vector<std::u16string_view> SplitAtBars(std::u16string_view record) {
-    std::vector<std::u16string_view> fields;
-    for (std::size_t bar; (bar = record.find(u'|')) != std::u16string_view::npos;) {
-        fields.push_back(record.substr(0, bar));
-        record.remove_prefix(bar + 1);
-    }
-    fields.push_back(record);
-    return fields;
-}
 
 // FNV-1a over every code unit of every record, each record closed by a line break.
 std::uint64_t Digest(std::span<const std::u16string_view> records) {
@@ -53,36 +42,34 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
     std::set<std::u16string> entries;
     for (std::size_t i = 0; i < records.size(); ++i) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(records[i])));
-        const auto fields = SplitAtBars(records[i]);
-        ASSERT_EQ(fields.size(), 5u); // four fields, each closed by a bar
-        EXPECT_TRUE(fields[4].empty());
-        for (std::size_t f = 0; f < 4; ++f) {
-            EXPECT_FALSE(fields[f].empty() || fields[f].front() == u' ' ||
-                         fields[f].back() == u' ');
+        const CurrencyFields& fields = CurrencyFieldsAt(i);
+        const std::u16string_view cut[] = {fields.chinese, fields.name, fields.code, fields.subunit};
+        std::u16string whole, entry = std::u16string(cut[0]) + u' ' + std::u16string(cut[1]);
+        for (const std::u16string_view field : cut) {
+            whole.append(field).append(u"|");
+            EXPECT_FALSE(field.front() == u' ' || field.back() == u' ');
         }
-        EXPECT_EQ(fields[2].size(), 3u);
-        std::u16string entry = std::u16string(fields[0]) + u' ' + std::u16string(fields[1]);
+        EXPECT_EQ(whole, records[i]);
         if (i >= kDesignCurrencyCount) {
-            entry += u" (" + std::u16string(fields[2]) + u')';
+            entry += u" (" + std::u16string(fields.code) + u')';
             // Words of the wording: plain ASCII, and no "&", which joins the subunit clause.
-            for (const std::u16string_view field : {fields[1], fields[2], fields[3]}) {
+            for (const std::u16string_view field : {cut[1], cut[3]}) {
                 EXPECT_TRUE(std::ranges::all_of(
                     field, [](char16_t c) { return c >= u' ' && c <= u'~' && c != u'&'; }));
             }
         }
         EXPECT_EQ(ListEntryText(i), entry);
         entries.insert(entry);
-        const auto currency = ReadCurrencyRecord(records[i]);
-        ASSERT_TRUE(currency);
-        EXPECT_EQ(currency->name, fields[1]);
-        EXPECT_EQ(currency->code, fields[2]);
-        EXPECT_EQ(currency->subunit, fields[3]);
+        const SelectedCurrency currency = CurrencyAt(i);
+        EXPECT_EQ(currency.name + currency.code + currency.subunit,
+                  std::u16string(fields.name) + std::u16string(fields.code) +
+                      std::u16string(fields.subunit));
     }
     EXPECT_EQ(entries.size(), records.size()); // every entry can be told apart in the list
     EXPECT_EQ(ListEntryText(65), u"保加利亚 列弗 Bulgarian Leva");
     EXPECT_EQ(ListEntryText(records.size()), u"");
-    // Records the table never holds: fields are cut where the bars are, and without all four bars
-    // nothing is read.
+    // A record as the main window cuts the chosen one: fields where the bars are, and without all
+    // four bars nothing is read.
     EXPECT_EQ(ReadCurrencyRecord(u"|Name|COD|sub|")->name, u"Name");
     EXPECT_FALSE(ReadCurrencyRecord(u"中文|Name|COD|"));
     EXPECT_EQ(ReadCurrencyRecord(records[1])->subunit, u"new pence");
@@ -96,7 +83,7 @@ TEST(Currency, EveryCurrencyInUseToday) {
     }
     const auto records = CurrencyRecords();
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const std::u16string_view code = SplitAtBars(records[i])[2];
+        const std::u16string_view code = CurrencyFieldsAt(i).code;
         if (i < kDesignCurrencyCount) {
             design.insert(code);
         } else {

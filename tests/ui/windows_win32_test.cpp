@@ -162,7 +162,7 @@ protected:
     static std::u16string Dollars(const std::u16string& amount) {
         return amount.empty()
                    ? u""
-                   : AmountToWords(amount, *ReadCurrencyRecord(CurrencyRecords()[0])).text;
+                   : AmountToWords(amount, CurrencyAt(0)).text;
     }
 
     HWND form = nullptr, combo = nullptr, amountBox = nullptr, resultBox = nullptr,

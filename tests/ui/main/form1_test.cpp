@@ -30,7 +30,7 @@ QString Result(const QString& echo, const QString& wording) {
 
 // What the result box holds for an amount in US dollars: the engine's Result text, or nothing.
 QString EngineResult(const QString& amount) {
-    static const SelectedCurrency dollars = *ReadCurrencyRecord(CurrencyRecords()[0]);
+    static const SelectedCurrency dollars = CurrencyAt(0);
     const auto result = AmountToWords(amount.toStdU16String(), dollars).text;
     return amount.isEmpty() ? "" : QString::fromStdU16String(result).replace("\r\n", "\n");
 }
