@@ -11,9 +11,14 @@ namespace qev {
 // separators, the decimal point and two decimals.
 inline constexpr std::size_t kAmountBoxMaxLength = 22;
 
+// The ASCII digits "0" to "9" only: no other script's or width's digits.
+constexpr bool IsDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+
 // Digits, "," and "." only: no width or case folding, no signs, no spaces.
-constexpr bool IsAmountCharacter(char16_t c) {
-    return (c >= u'0' && c <= u'9') || c == u',' || c == u'.';
+constexpr bool IsAmountCharacter(char32_t c) {
+    return IsDigit(c) || c == U',' || c == U'.';
 }
 
 struct CleanedAmount {

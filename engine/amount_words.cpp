@@ -1,5 +1,6 @@
 #include "engine/amount_words.h"
 
+#include "engine/amount_input.h"
 #include "engine/text_services.h"
 
 #include <algorithm>
@@ -29,27 +30,6 @@ constexpr std::array<std::string_view, 4> kScaleWords = {"thousand ", "million "
 constexpr std::u16string_view kEchoLabel = u"输入： ";
 constexpr std::u16string_view kWordingLabel = u"输出： ";
 constexpr std::u16string_view kLineBreak = u"\r\n";
-
-// The words of one group, each word part followed by one space.
-void AppendGroupWords(std::string& out, int hundreds, int tens, int units) {
-    if (hundreds != 0) {
-        out.append(kUnitWords[hundreds]).append(tens + units != 0 ? " hundred and " : " hundred ");
-    }
-    if (tens == 1) {
-        out.append(kTeenWords[units]).push_back(' ');
-        return;
-    }
-    if (tens != 0) {
-        out.append(kTensWords[tens]).push_back(' ');
-    }
-    if (units != 0) {
-        out.append(kUnitWords[units]).push_back(' ');
-    }
-}
-
-int DigitValue(char16_t c) {
-    return c >= u'0' && c <= u'9' ? c - u'0' : 0;
-}
 
 // Lower-case ASCII words in a letter style. Each piece follows a space in the Result text, so
 // "Abc" capitalises its first letter as well as every one after a space.
@@ -137,11 +117,10 @@ struct ReadAmount {
     AmountProblem problem = AmountProblem::None;
 };
 
+// Where an amount starts and ends: spaces and commas cut at both ends. Commas count for nothing,
+// so that is the same as removing the commas and then cutting the spaces.
 template <typename Char>
-ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
-    ReadAmount<Char> read;
-    // Commas count for nothing, so cutting spaces and commas together at both ends is the same
-    // as removing the commas and then cutting the spaces.
+std::pair<std::size_t, std::size_t> Trimmed(std::basic_string_view<Char> amount) {
     const auto blank = [](Char c) { return c == Char(' ') || c == Char(','); };
     std::size_t first = 0;
     std::size_t last = amount.size();
@@ -151,9 +130,16 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
     while (last > first && blank(amount[last - 1])) {
         --last;
     }
+    return {first, last};
+}
+
+template <typename Char>
+ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
+    ReadAmount<Char> read;
+    const auto [first, last] = Trimmed(amount);
 
     // Most amounts are plain digits, perhaps a point and one or two decimals.
-    const auto digit = [](Char c) { return c >= Char('0') && c <= Char('9'); };
+    const auto digit = [](Char c) { return IsDigit(static_cast<std::make_unsigned_t<Char>>(c)); };
     const std::size_t integerEnd = std::min(last, first + kMaxIntegerDigits);
     std::size_t i = first;
     for (; i < integerEnd && digit(amount[i]); ++i) {
@@ -181,7 +167,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
     bool fractionTooLong = false;
     for (i = first; i < last; ++i) {
         const Char c = amount[i];
-        if (c >= Char('0') && c <= Char('9')) {
+        if (digit(c)) {
             if (points == 0) {
                 if (c != Char('0') && firstNonZero == std::string_view::npos) {
                     firstNonZero = integerDigits;
@@ -218,19 +204,11 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
 
 // Commas removed, then spaces cut at both ends.
 std::u16string CleanAmount(std::u16string_view amount) {
+    const auto [first, last] = Trimmed(amount);
     std::u16string cleaned;
-    cleaned.reserve(amount.size());
-    for (char16_t c : amount) {
-        if (c != u',') {
-            cleaned.push_back(c);
-        }
-    }
-    const auto first = cleaned.find_first_not_of(u' ');
-    if (first == std::u16string::npos) {
-        return {};
-    }
-    const auto last = cleaned.find_last_not_of(u' ');
-    return cleaned.substr(first, last - first + 1);
+    std::copy_if(amount.begin() + first, amount.begin() + last, std::back_inserter(cleaned),
+                 [](char16_t c) { return c != u','; });
+    return cleaned;
 }
 
 // Line breaks and other control characters of a rejected amount would break the two-line shape
@@ -261,15 +239,33 @@ std::u16string_view MessageOf(AmountProblem problem) {
 } // namespace
 
 std::u16string ThreeDigitsToWords(std::u16string_view group) {
-    std::string words;
-    if (group.size() == 1) {
-        AppendGroupWords(words, 0, 0, DigitValue(group[0]));
-    } else if (group.size() == 2) {
-        AppendGroupWords(words, 0, DigitValue(group[0]), DigitValue(group[1]));
-    } else if (group.size() >= 3) {
-        AppendGroupWords(words, DigitValue(group[0]), DigitValue(group[1]), DigitValue(group[2]));
+    // Hundreds, tens and units: a group of fewer than three digits has zeros before them.
+    const std::size_t size = std::min<std::size_t>(group.size(), 3);
+    int digits[3] = {};
+    for (std::size_t i = 0; i < size; ++i) {
+        digits[3 - size + i] = IsDigit(group[i]) ? group[i] - u'0' : 0;
     }
-    return Encoded<char16_t>(std::string_view(words));
+    const auto [hundreds, tens, units] = digits;
+    std::u16string words;
+    const auto append = [&words](std::string_view word) { words.append(word.begin(), word.end()); };
+    if (hundreds != 0) {
+        append(kUnitWords[hundreds]);
+        append(tens + units != 0 ? " hundred and " : " hundred ");
+    }
+    if (tens == 1) {
+        append(kTeenWords[units]);
+        append(" ");
+        return words;
+    }
+    if (tens != 0) {
+        append(kTensWords[tens]);
+        append(" ");
+    }
+    if (units != 0) {
+        append(kUnitWords[units]);
+        append(" ");
+    }
+    return words;
 }
 
 template <typename Char>
@@ -302,8 +298,11 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style)
     : say(Encoded<Char>(StyledWords("say ", style))),
       only(Encoded<Char>(StyledWords("only", style))) {
     for (int v = 0; v < 1000; ++v) {
-        std::string words;
-        AppendGroupWords(words, v / 100, v / 10 % 10, v % 10);
+        const char16_t digits[] = {static_cast<char16_t>(u'0' + v / 100),
+                                   static_cast<char16_t>(u'0' + v / 10 % 10),
+                                   static_cast<char16_t>(u'0' + v % 10)};
+        const std::u16string groupWords = ThreeDigitsToWords({digits, 3});
+        const std::string words(groupWords.begin(), groupWords.end()); // plain ASCII
         Fill(groups[v], Encoded<Char>(StyledWords(words, style)));
         if (v > 0 && v < 100) {
             Fill(cents[v], Encoded<Char>(StyledWords("& " + words, style)));

@@ -37,12 +37,13 @@ void AppendMapped(std::u16string& out, std::u16string_view text, LetterCase lett
     }
 }
 
-// Upper-cases the code point that starts at the 0-based index, by the one-to-one mapping, so a
-// capital never changes the text's length ("ß" stays "ß").
-void CapitalizeInPlace(std::u16string& text, std::size_t index) {
-    if (index >= text.size()) {
+} // namespace
+
+void CapitalizeAt(std::u16string& text, std::size_t position) {
+    if (position < 1 || position > text.size()) {
         return;
     }
+    const std::size_t index = position - 1;
     const bool pair = (text[index] & 0xfc00) == 0xd800 && index + 1 < text.size() &&
                       (text[index + 1] & 0xfc00) == 0xdc00;
     const char32_t c = pair ? 0x10000 + ((char32_t(text[index]) - 0xd800) << 10) +
@@ -60,8 +61,6 @@ void CapitalizeInPlace(std::u16string& text, std::size_t index) {
         text.replace(index, pair ? 2 : 1, units, 2);
     }
 }
-
-} // namespace
 
 void AppendUpperCase(std::u16string& out, std::u16string_view text) {
     AppendMapped(out, text, LetterCase::Upper);
@@ -81,9 +80,7 @@ std::u16string ToLowerCase(std::u16string_view text) {
 
 std::u16string CapitalizeAt(std::u16string_view text, std::size_t position) {
     std::u16string result(text);
-    if (position >= 1) {
-        CapitalizeInPlace(result, position - 1);
-    }
+    CapitalizeAt(result, position);
     return result;
 }
 
@@ -103,10 +100,10 @@ std::u16string ApplyCaseStyleToPart(std::u16string_view part, CaseStyle style) {
     std::u16string result = ToLowerCase(part);
     // The first character, and every one after a space: after two spaces that is the second
     // space itself (no case) and then the word.
-    CapitalizeInPlace(result, 0);
-    for (std::size_t i = 1; i < result.size(); ++i) {
-        if (result[i - 1] == u' ') {
-            CapitalizeInPlace(result, i);
+    CapitalizeAt(result, 1);
+    for (std::size_t position = 2; position <= result.size(); ++position) {
+        if (result[position - 2] == u' ') {
+            CapitalizeAt(result, position);
         }
     }
     return result;

@@ -23,9 +23,11 @@ std::u16string ToLowerCase(std::u16string_view text);
 // every character right after a space in upper case. Line breaks and tabs are not word separators.
 std::u16string CapitalizeWords(std::u16string_view text);
 
-// The text with the one character at the 1-based position in upper case; a position outside the
-// text gives the text unchanged.
+// The text with the one character at the 1-based position in upper case, by the one-to-one
+// mapping, so a capital never changes the text's length ("ß" stays "ß"); a position outside the
+// text gives the text unchanged. The second form recasts the text in place.
 std::u16string CapitalizeAt(std::u16string_view text, std::size_t position);
+void CapitalizeAt(std::u16string& text, std::size_t position);
 
 std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style);
 
