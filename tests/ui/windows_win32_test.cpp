@@ -2,6 +2,7 @@
 // user's keys, pastes and clicks: what the wiring adds to the shared design, which is tested on
 // its own. Runs under Wine on a virtual display.
 #include "currency/currency_table.h"
+#include "tests/ui/result_box.h"
 #include "ui/link_look.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/form1_win32.h"
@@ -158,13 +159,6 @@ protected:
         return text;
     }
 
-    // The result box for this amount in US dollars: the engine's Result text, or nothing.
-    static std::u16string Dollars(const std::u16string& amount) {
-        return amount.empty()
-                   ? u""
-                   : AmountToWords(amount, CurrencyAt(0)).text;
-    }
-
     HWND form = nullptr, combo = nullptr, amountBox = nullptr, resultBox = nullptr,
          statusBar = nullptr;
 };
@@ -273,7 +267,7 @@ TEST_F(Windows, AmountBoxEdits) {
         std::u16string box = TextOf(amountBox);
         DWORD end = 0;
         SendMessageW(amountBox, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(TextOf(resultBox), Dollars(box));
+        EXPECT_EQ(TextOf(resultBox), DollarsResult(box));
         box.insert(end, 1, u'|');
         if (SendMessageW(statusBar, SB_ISSIMPLE, 0, 0)) { // a note across the status bar
             box.append(u" ").append(StatusText());

@@ -1,9 +1,8 @@
 // The main window driven as a user drives it, from start-up to the statement link and the status
 // bar; and seeded runs of many edits, a very large result text and many window sizes.
 #include "currency/currency_table.h"
-#include "engine/amount_words.h"
-#include "engine/case_styles.h"
 #include "tests/table_row.h"
+#include "tests/ui/result_box.h"
 #include "tests/ui/statement_support.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/form1_qt.h"
@@ -26,13 +25,6 @@ namespace {
 // A Result text as the result box shows it: one line per paragraph.
 QString Result(const QString& echo, const QString& wording) {
     return echo + '\n' + wording;
-}
-
-// What the result box holds for an amount in US dollars: the engine's Result text, or nothing.
-QString EngineResult(const QString& amount) {
-    static const SelectedCurrency dollars = CurrencyAt(0);
-    const auto result = AmountToWords(amount.toStdU16String(), dollars).text;
-    return amount.isEmpty() ? "" : QString::fromStdU16String(result).replace("\r\n", "\n");
 }
 
 // As an input method commits a character or a word.
@@ -178,7 +170,9 @@ private slots:
         QTEST(amountBox->text().insert(amountBox->cursorPosition(), '|') +
                   (note.isEmpty() ? "" : ' ' + note),
               "box");
-        QCOMPARE(resultBox->toPlainText(), EngineResult(amountBox->text()));
+        QCOMPARE(resultBox->toPlainText(),
+                 QString::fromStdU16String(DollarsResult(amountBox->text().toStdU16String()))
+                     .replace("\r\n", "\n"));
         QWidget* panel = Control("StatusBar1Panel");
         QCOMPARE(panel->isVisible(), note.isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(panel->isVisible(), 10000);
