@@ -58,7 +58,10 @@ windows: deps
 test-windows: build windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
-run: build
+# The build's own lines are shown only when it fails: the program's output comes first.
+run: configure
+	@echo "run: building in $(BUILD)/ (the build's lines go to $(BUILD)/run-build.log)"
+	@cmake --build $(BUILD) -j $(JOBS) >$(BUILD)/run-build.log 2>&1 || { cat $(BUILD)/run-build.log; exit 1; }
 	@scripts/run.sh $(BUILD)
 
 bench: deps
