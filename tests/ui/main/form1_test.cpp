@@ -1,5 +1,6 @@
-// The main window driven as a user drives it, from start-up to the statement link and the status
-// bar; and seeded runs of many edits, a very large result text and many window sizes.
+// The main window driven as a user drives it: start-up, the controls in their places, edits of the
+// amount box, copying the wording, choosing a currency, resizing, the statement link and the
+// status bar.
 #include "currency/currency_table.h"
 #include "tests/table_row.h"
 #include "tests/ui/result_box.h"
@@ -115,7 +116,8 @@ private slots:
     }
 
     // Every control at its design place, the result box one pixel taller (the resize rule's
-    // height); a caption fits its rectangle in the face standing in for SimSun.
+    // height); a label's or button's caption is the design's, and a label's fits its rectangle in
+    // the face standing in for SimSun.
     void controlsAtDesignPlaces() {
         for (const form1::Control& design : form1::kControls) {
             const QString name = QString::fromLatin1(design.name.data(), design.name.size());
@@ -126,6 +128,10 @@ private slots:
             const int height = twips.height + (design.name == "Text2" ? 15 : 0);
             QCOMPARE(control->geometry(),
                      QRect(twips.left / 15, twips.top / 15, twips.width / 15, height / 15));
+            if (control->inherits("QLabel") || control->inherits("QAbstractButton")) {
+                QCOMPARE(control->property("text").toString(),
+                         QString::fromStdU16String(std::u16string(design.text)));
+            }
             if (control->inherits("QLabel")) {
                 QVERIFY(control->rect().contains(QRect(QPoint(), control->sizeHint())));
             }
