@@ -142,12 +142,14 @@ TEST(Cli, Conversions) {
          "qev-words: invalid character '\\xc2\\x85' in amount \"4\\xc2\\x85\"\n",
          1},
         // Characters that show as nothing or turn the text around are named by their numbers.
-        {{"1\u00a0000", "\u202e21", "2\u200b"},
+        {{"1\u00a0000", "\u202e21", "2\u200b", "3\u202f", "4\u2030"},
          "",
          "",
          "qev-words: invalid character '\\u{00A0}' in amount \"1\\u{00A0}000\"\n"
          "qev-words: invalid character '\\u{202E}' in amount \"\\u{202E}21\"\n"
-         "qev-words: invalid character '\\u{200B}' in amount \"2\\u{200B}\"\n",
+         "qev-words: invalid character '\\u{200B}' in amount \"2\\u{200B}\"\n"
+         "qev-words: invalid character '\\u{202F}' in amount \"3\\u{202F}\"\n"
+         "qev-words: invalid character '\u2030' in amount \"4\u2030\"\n",
          1},
         {{""}, "", "", "qev-words: empty amount\n", 1},
         {{"1..5", "12.345", "1234567890123456"},

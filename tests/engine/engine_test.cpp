@@ -76,6 +76,9 @@ TEST(Engine, AmountToWords) {
         {u"  42  ", u"42.00", u"FORTY TWO"},
         // Digits beyond the limits are dropped only when they are zeros.
         {u"0000000000000001", u"000,000,000,000,001.00", u"ONE"},
+        {u"0123456789012345", u"123,456,789,012,345.00",
+         u"ONE HUNDRED AND TWENTY THREE TRILLION FOUR HUNDRED AND FIFTY SIX BILLION SEVEN HUNDRED "
+         u"AND EIGHTY NINE MILLION TWELVE THOUSAND THREE HUNDRED AND FORTY FIVE"},
         {u"12.340", u"12.34", u"TWELVE & THIRTY FOUR CENTS"},
         {u".5", u"0.50", u"& FIFTY CENTS"},
         {u".", u"0.00", u""},
@@ -90,8 +93,10 @@ TEST(Engine, AmountToWords) {
         {u"12.345", u"12.345", u"无法转换：小数部分超过两位", false},
         {u"1.0001", u"1.0001", u"无法转换：小数部分超过两位", false},
         {u"12a", u"12A", u"无法转换：含有无效字符", false},
-        {u"1\n2", u"1\ufffd2", u"无法转换：含有无效字符", false},
-        {u"1 000", u"1 000", u"无法转换：含有无效字符", false},
+        // Line breaks and other controls would break the Result text's two lines; a no-break space
+        // would not.
+        {u"1\n2\u0085", u"1\ufffd2\ufffd", u"无法转换：含有无效字符", false},
+        {u"1 000\u00a0", u"1 000\u00a0", u"无法转换：含有无效字符", false},
     };
     for (const auto& row : rows) {
         std::u16string expected = u"输入： USD" + std::u16string(row.echo) + u"\r\n输出： ";
@@ -299,6 +304,7 @@ TEST(Engine, WordingOf) {
         // The clerk's own edits stay, and so do the lines they added below.
         {u"输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY (PAID)\nThank you",
          u"SAY US DOLLARS ONE ONLY (PAID)"},
+        {u"输入： USD1.00\r\n输出： SAY US DOLLARS ONE ONLY\r\nPaid", u"SAY US DOLLARS ONE ONLY"},
         {u"Invoice 7\n输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY", std::nullopt},
         {u"输入： USD1..5\r\n输出： 无法转换：小数点多于一个", std::nullopt},
         {u"输入： USD1.00", std::nullopt},

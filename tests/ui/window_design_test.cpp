@@ -86,6 +86,15 @@ TEST(WindowDesign, CaseButtonsAndLinkLooks) {
     EXPECT_EQ(form1::CaseButtonStyle(-1), std::nullopt);
     EXPECT_EQ(form1::CaseButtonStyle(3), std::nullopt);
     EXPECT_EQ(form1::ControlNamed("Command1", 2).text, u"abc");
+    // The song face on the captions, the boxes and the list, the window's default font on the
+    // buttons and the status bar; only the link underlined.
+    for (const form1::Control& control : form1::kControls) {
+        const bool plain = control.kind == form1::Kind::Button ||
+                           control.kind == form1::Kind::StatusBar ||
+                           control.kind == form1::Kind::PictureBox;
+        EXPECT_EQ(control.songFace, !plain) << control.name;
+        EXPECT_EQ(control.underline, control.name == "Label3") << control.name;
+    }
 
     // A left press turns the link red and keeps its italic; the other buttons change nothing.
     EXPECT_EQ(LinkPressed(kLinkHovered, 1), (LinkLook{kLinkRed, true}));
