@@ -359,12 +359,6 @@ TEST(Cli, StreamsThatFail) {
     }
 }
 
-// Standard output on a pipe: everything that the tool writes to it, until it has ended.
-struct PipeRun {
-    int status;
-    std::string out;
-};
-
 // Reads from `fd` until `enough` bytes have come or the writer has closed; false if nothing came
 // for a minute, so a tool that holds its output back fails the test instead of hanging it.
 bool ReadFrom(int fd, std::string& out, std::size_t enough = std::string::npos) {
