@@ -95,7 +95,7 @@ TEST(Engine, AmountToWords) {
         {u"12a", u"12A", u"无法转换：含有无效字符", false},
         // Line breaks and other controls would break the Result text's two lines; a no-break space
         // would not.
-        {u"1\n2\u0085", u"1\ufffd2\ufffd", u"无法转换：含有无效字符", false},
+        {u"\u007f1\n2\u009f", u"\ufffd1\ufffd2\ufffd", u"无法转换：含有无效字符", false},
         {u"1 000\u00a0", u"1 000\u00a0", u"无法转换：含有无效字符", false},
     };
     for (const auto& row : rows) {
