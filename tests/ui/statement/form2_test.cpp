@@ -4,6 +4,7 @@
 #include "tests/ui/statement_support.h"
 #include "ui/qt/fonts.h"
 #include "ui/main/form1_qt.h"
+#include "ui/statement/form2_design.h"
 
 #include <QCloseEvent>
 #include <QPointer>
@@ -45,6 +46,20 @@ private slots:
     void cleanup() {
         CloseStatementWindows();
         QVERIFY(window.isNull());
+    }
+
+    // Every control found by its design name, at its design place.
+    void controlsAtDesignPlaces() {
+        for (const form2::Control& design : form2::kControls) {
+            const QString name = QString::fromLatin1(design.name.data(), design.name.size());
+            QWidget* control = Control(
+                window, design.index < 0 ? name : QString("%1(%2)").arg(name).arg(design.index));
+            QVERIFY2(control, qPrintable(name));
+            const TwipsRect twips = design.place;
+            const auto pixels = [](int twips) { return (twips + 7) / 15; }; // to the nearest
+            QCOMPARE(control->geometry(), QRect(pixels(twips.left), pixels(twips.top),
+                                                pixels(twips.width), pixels(twips.height)));
+        }
     }
 
     // The address reads as the end of line 3: it starts where line 3's wrapping leaves its last
