@@ -2,11 +2,12 @@
 // and closing it, and the program's end when its last window closes.
 #include "tests/table_row.h"
 #include "tests/ui/statement_support.h"
-#include "ui/qt/fonts.h"
 #include "ui/main/form1_qt.h"
+#include "ui/qt/fonts.h"
 #include "ui/statement/form2_design.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTextLayout>
@@ -80,6 +81,9 @@ private slots:
         QVERIFY(line3->geometry().contains(address->geometry()));
         QCOMPARE(window->childAt(InWindow("Label4", address->rect().center())), address);
         QVERIFY(std::abs(address->y() - line3->y() - layout.lineAt(0).height()) <= 2);
+        for (QWidget* label : {line3, address}) { // both drawn from their tops, so they read level
+            QCOMPARE(qobject_cast<QLabel*>(label)->alignment(), Qt::AlignLeft | Qt::AlignTop);
+        }
         QCOMPARE(address->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QVERIFY(address->font().underline());
     }
