@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     while (std::getline(std::cin, line)) {
         const auto point = line.find('.');
         const std::string integer = line.substr(0, point);
-        const std::string cents = point == std::string::npos ? "00" : (line.substr(point + 1) + "00").substr(0, 2);
+        const std::string cents =
+            point == std::string::npos ? "00" : (line.substr(point + 1) + "00").substr(0, 2);
         std::string grouped;
         for (std::size_t i = 0; i < integer.size(); ++i) {
             if (i > 0 && (integer.size() - i) % 3 == 0) {

@@ -233,8 +233,9 @@ std::optional<SelectedCurrency> ReadCurrencyRecord(std::u16string_view record) {
 std::optional<std::size_t> FindCurrencyCode(std::u16string_view code) {
     // Every code in the table is in capitals.
     const std::u16string wanted = ToUpperCase(code);
-    const auto found = std::find_if(kFields.begin(), kFields.end(),
-                                    [&](const CurrencyFields& fields) { return fields.code == wanted; });
+    const auto found =
+        std::find_if(kFields.begin(), kFields.end(),
+                     [&](const CurrencyFields& fields) { return fields.code == wanted; });
     if (found == kFields.end()) {
         return std::nullopt;
     }

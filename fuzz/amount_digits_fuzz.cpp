@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     constexpr std::u16string_view kAlphabet = u"0123456789,.";
-    const qev::SelectedCurrency currency =
-        qev::CurrencyAt(data[0] % qev::CurrencyRecords().size());
+    const qev::SelectedCurrency currency = qev::CurrencyAt(data[0] % qev::CurrencyRecords().size());
     std::u16string amount;
     amount.reserve(size - 1);
     for (std::size_t i = 1; i < size; ++i) {

@@ -8,8 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const qev::SelectedCurrency currency =
-        qev::CurrencyAt(data[0] % qev::CurrencyRecords().size());
+    const qev::SelectedCurrency currency = qev::CurrencyAt(data[0] % qev::CurrencyRecords().size());
     const std::u16string amount = qev::fuzz::CodeUnits(data + 1, size - 1);
     qev::fuzz::CheckResultText(amount, currency, qev::AmountToWords(amount, currency));
     return 0;

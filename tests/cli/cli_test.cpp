@@ -254,7 +254,8 @@ public:
                 err = Digest(err, line.err);
             }
         }
-        const std::size_t count = longLeft_ > 0 ? std::min(size, longLeft_) : line_.copy(data, size);
+        const std::size_t count =
+            longLeft_ > 0 ? std::min(size, longLeft_) : line_.copy(data, size);
         if (longLeft_ > 0) {
             std::fill_n(data, count, '7');
             longLeft_ -= count;

@@ -43,7 +43,8 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
     for (std::size_t i = 0; i < records.size(); ++i) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(records[i])));
         const CurrencyFields& fields = CurrencyFieldsAt(i);
-        const std::u16string_view cut[] = {fields.chinese, fields.name, fields.code, fields.subunit};
+        const std::u16string_view cut[] = {fields.chinese, fields.name, fields.code,
+                                           fields.subunit};
         std::u16string whole, entry = std::u16string(cut[0]) + u' ' + std::u16string(cut[1]);
         for (const std::u16string_view field : cut) {
             whole.append(field).append(u"|");
