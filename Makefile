@@ -14,9 +14,9 @@ MAKEFLAGS   += --no-print-directory
 .PHONY: all deps configure build test test-sanitize fuzz run bench install package format clean \
 	windows test-windows
 
-# A sanitizer report fails the test that caused it, child processes included. Leaks are reported
-# except the system libraries' own, listed in scripts/lsan.supp.
-SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1 \
+# A sanitizer report fails the test that caused it, child processes included, except the system
+# libraries' own faults and leaks, listed in scripts/asan.supp and scripts/lsan.supp.
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_string_checks=1:suppressions=$(CURDIR)/scripts/asan.supp \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
