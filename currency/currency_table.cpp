@@ -110,7 +110,7 @@ constexpr std::u16string_view kRecords[] = {
     u"巴拉圭瓜拉尼|Paraguayan Guarani|PYG|centimes|",                         // 92
     u"乌拉圭新比索|New Uruguayan Peso|UYP|centesimos|",                       // 93
     u"埃及镑|Egyptian Pounds|EGP|piastres|",                                  // 94
-    u"利比亚第纳尔|Libyan Dinar|LYD|piastres|",                               // 95
+    u"利比亚第纳尔|Libyan Dinar|LYD|dirhams|",                                // 95
     u"苏丹镑|Sudanese Pounds|SDP|piastres|",                                  // 96
     u"突尼斯第纳尔|Tunisian Dinar|TND|milliemes|",                            // 97
     u"阿尔及利亚第纳尔|Algerian Dinar|DZD|centimes|",                         // 98
@@ -164,6 +164,11 @@ constexpr std::optional<std::u16string_view> FieldAt(std::u16string_view record,
     return field;
 }
 
+// The currencies whose minor unit is a thousandth (ISO 4217 List One, exponent 3); every other
+// row is written in hundredths.
+constexpr std::u16string_view kThousandthCodes[] = {u"BHD", u"IQD", u"JOD", u"KWD",
+                                                    u"LYD", u"OMR", u"TND"};
+
 // Every record cut into its fields while the program is built: a record without its four bars,
 // an empty field or a code other than three capitals does not compile.
 constexpr auto kFields = [] {
@@ -183,7 +188,9 @@ constexpr auto kFields = [] {
                 throw "a code is three capital letters";
             }
         }
-        fields[i] = {cut[0], cut[1], cut[2], cut[3]};
+        const bool thousandths = std::find(std::begin(kThousandthCodes), std::end(kThousandthCodes),
+                                           cut[2]) != std::end(kThousandthCodes);
+        fields[i] = {cut[0], cut[1], cut[2], cut[3], thousandths ? 3u : 2u};
     }
     return fields;
 }();
@@ -201,7 +208,7 @@ const CurrencyFields& CurrencyFieldsAt(std::size_t index) {
 SelectedCurrency CurrencyAt(std::size_t index) {
     const CurrencyFields& fields = CurrencyFieldsAt(index);
     return {std::u16string(fields.name), std::u16string(fields.code),
-            std::u16string(fields.subunit)};
+            std::u16string(fields.subunit), fields.decimals};
 }
 
 std::u16string ListEntryText(std::size_t index) {

@@ -19,15 +19,16 @@ inline constexpr std::size_t kDesignCurrencyCount = 134;
 // Chinese name, English name, code, subunit name ("美国美元|US Dollars|USD|cents|").
 std::span<const std::u16string_view> CurrencyRecords();
 
-// A record's four fields, as cut from it.
+// A record's four fields, as cut from it, and the number of decimals of its currency.
 struct CurrencyFields {
     std::u16string_view chinese, name, code, subunit;
+    std::size_t decimals = 2;
 };
 
 // The fields of record i, cut once when the program is built.
 const CurrencyFields& CurrencyFieldsAt(std::size_t index);
 
-// The currency of record i: English name, code and subunit name.
+// The currency of record i: English name, code, subunit name and decimals.
 SelectedCurrency CurrencyAt(std::size_t index);
 
 // The text of list entry `index`: the Chinese and English names with one space between

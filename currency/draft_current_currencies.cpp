@@ -142,7 +142,8 @@ const std::map<std::string, Names> kNames = {
     {"LSL", {"", "Lesotho Maloti"}},
     {"VED", {"", "Venezuelan Sovereign Bolivars"}},
     {"XCG", {"加勒比盾", "Caribbean Guilders"}},
-    {"ZWG", {"津巴布韦金", "Zimbabwean Gold"}},
+    {"SHP", {"圣赫勒拿镑", ""}}, // 镑 the money, as FKP and GIP; 磅 is the weight
+    {"ZWG", {"津巴布韦金元", "Zimbabwean Gold"}},
 };
 
 std::string Utf8(const icu::UnicodeString& text) {
@@ -258,7 +259,7 @@ int main(int argc, char* argv[]) {
         Names names{ChineseName(wide), EnglishName(wide)};
         if (const auto fixed = kNames.find(code); fixed != kNames.end()) {
             names.chinese = fixed->second.chinese.empty() ? names.chinese : fixed->second.chinese;
-            names.english = fixed->second.english;
+            names.english = fixed->second.english.empty() ? names.english : fixed->second.english;
         }
         if (digits == 0) {
             noMinorUnit += (noMinorUnit.empty() ? "" : ", ") + code;

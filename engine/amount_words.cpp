@@ -104,8 +104,8 @@ std::size_t Width(const PaddedText<Char>& text) {
 }
 
 // An amount read: its integer digits after fifteen zeros, so that its last fifteen digits are
-// at hand with zeros before them whatever their number, and the two fraction digits; or why it
-// cannot be written out.
+// at hand with zeros before them whatever their number, and three fraction digits (those past
+// the currency's decimals are zeros); or why it cannot be written out.
 template <typename Char>
 struct ReadAmount {
     ReadAmount() { integer.fill(Char('0')); }
@@ -113,7 +113,7 @@ struct ReadAmount {
     const Char* LastDigits() const { return integer.data() + integerSize; }
     std::array<Char, 2 * kMaxIntegerDigits + 2> integer;
     std::size_t integerSize = 0; // how many follow the zeros: 1 to 15
-    std::array<Char, kMaxFractionDigits> fraction = {Char('0'), Char('0')};
+    std::array<Char, kMaxFractionDigits> fraction = {Char('0'), Char('0'), Char('0')};
     AmountProblem problem = AmountProblem::None;
 };
 
@@ -134,11 +134,11 @@ std::pair<std::size_t, std::size_t> Trimmed(std::basic_string_view<Char> amount)
 }
 
 template <typename Char>
-ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
+ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals) {
     ReadAmount<Char> read;
     const auto [first, last] = Trimmed(amount);
 
-    // Most amounts are plain digits, perhaps a point and one or two decimals.
+    // Most amounts are plain digits, perhaps a point and no more decimals than the currency's.
     const auto digit = [](Char c) { return IsDigit(static_cast<std::make_unsigned_t<Char>>(c)); };
     const std::size_t integerEnd = std::min(last, first + kMaxIntegerDigits);
     std::size_t i = first;
@@ -146,7 +146,8 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
         read.integer[kMaxIntegerDigits + i - first] = amount[i];
     }
     read.integerSize = i - first;
-    if (read.integerSize > 0 && (i == last || (amount[i] == Char('.') && last - i <= 3))) {
+    if (read.integerSize > 0 &&
+        (i == last || (amount[i] == Char('.') && last - i <= decimals + 1))) {
         std::size_t fractionDigits = 0;
         for (++i; i < last && digit(amount[i]); ++i) {
             read.fraction[fractionDigits++] = amount[i];
@@ -157,8 +158,8 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
     }
     read = ReadAmount<Char>();
 
-    // One pass: the last integer digits kept in a ring, the first two fraction digits, and where
-    // the digits that must be zeros (beyond 15 integer and two fraction digits) are not.
+    // One pass: the last integer digits kept in a ring, the first fraction digits, and where the
+    // digits that must be zeros (beyond 15 integer digits and the currency's decimals) are not.
     std::array<Char, 16> ring{};
     std::size_t integerDigits = 0;
     std::size_t firstNonZero = std::string_view::npos;
@@ -173,7 +174,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount) {
                     firstNonZero = integerDigits;
                 }
                 ring[integerDigits++ % ring.size()] = c;
-            } else if (fractionDigits < kMaxFractionDigits) {
+            } else if (fractionDigits < decimals) {
                 read.fraction[fractionDigits++] = c;
             } else {
                 fractionTooLong = fractionTooLong || c != Char('0');
@@ -223,14 +224,14 @@ std::u16string EchoOfRejected(std::u16string_view cleaned) {
     return echo;
 }
 
-std::u16string_view MessageOf(AmountProblem problem) {
+std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
     switch (problem) {
     case AmountProblem::TooManyPoints:
         return kTooManyPointsMessage;
     case AmountProblem::IntegerTooLong:
         return kIntegerTooLongMessage;
     case AmountProblem::FractionTooLong:
-        return kFractionTooLongMessage;
+        return decimals == 3 ? kThousandthsTooLongMessage : kFractionTooLongMessage;
     default:
         return kInvalidCharacterMessage;
     }
@@ -274,14 +275,14 @@ PaddedText<Char>::PaddedText(std::basic_string<Char> text)
     padded.resize(Width(*this));
 }
 
-// Fifteen integer digits in five groups of three, the point and two decimals:
-// "000,000,012,345,678.90".
+// Fifteen integer digits in five groups of three, the point and up to three decimals:
+// "000,000,012,345,678.900".
 constexpr std::size_t kGroups = kMaxIntegerDigits / 3;
 constexpr std::size_t kFullEcho = 4 * kGroups + kMaxFractionDigits;
 
 // The wording's words in one letter style, each in a slot: the words of every group value 0 to
 // 999, the scale word of each of the five groups of three digits from the left (none for the
-// last), and "& " with the words of every number of cents 1 to 99.
+// last), and "& " with the words of every number of hundredths or thousandths 1 to 999.
 template <typename Char>
 struct PreparedCurrency<Char>::Words {
     explicit Words(CaseStyle style);
@@ -289,7 +290,7 @@ struct PreparedCurrency<Char>::Words {
 
     std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
     std::array<Slot<Char, 16>, kGroups> scales;
-    std::array<Slot<Char, 16>, 100> cents;
+    std::array<Slot<Char, 40>, 1000> subunits; // "& seven hundred and seventy seven "
     std::basic_string<Char> say, only;
 };
 
@@ -304,8 +305,8 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style)
         const std::u16string groupWords = ThreeDigitsToWords({digits, 3});
         const std::string words(groupWords.begin(), groupWords.end()); // plain ASCII
         Fill(groups[v], Encoded<Char>(StyledWords(words, style)));
-        if (v > 0 && v < 100) {
-            Fill(cents[v], Encoded<Char>(StyledWords("& " + words, style)));
+        if (v > 0) {
+            Fill(subunits[v], Encoded<Char>(StyledWords("& " + words, style)));
         }
     }
     for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
@@ -342,20 +343,21 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
                     Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')),
       endings_{PaddedText<Char>(words_.only),
                PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
-                                Char(' ') + words_.only)} {
+                                Char(' ') + words_.only)},
+      decimals_(currency.decimals == 3 ? 3 : 2) {
     // No move goes on further than it writes, so the widths of all the moves added up are room
     // for any Result text.
     room_ =
         Width(echoStart_) + kFullEcho + Width(wordingStart_) +
         kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) / sizeof(Char) +
-        sizeof(words_.cents[0].text) / sizeof(Char) +
+        sizeof(words_.subunits[0].text) / sizeof(Char) +
         std::max(Width(endings_[0]), Width(endings_[1]));
 }
 
 template <typename Char>
 Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char> amount,
                                           AmountProblem& problem) const {
-    const ReadAmount<Char> read = Read(amount);
+    const ReadAmount<Char> read = Read(amount, decimals_);
     problem = read.problem;
     if (problem != AmountProblem::None) {
         return at;
@@ -370,12 +372,10 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
         values[g] = (digits[0] - '0') * 100 + (digits[1] - '0') * 10 + (digits[2] - '0');
     }
     echo[4 * kGroups - 1] = Char('.');
-    echo[4 * kGroups] = read.fraction[0];
-    echo[4 * kGroups + 1] = read.fraction[1];
-    const std::size_t shown =
-        read.integerSize + (read.integerSize - 1) / 3 + 1 + kMaxFractionDigits;
+    std::copy(read.fraction.begin(), read.fraction.end(), &echo[4 * kGroups]);
+    const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + decimals_;
     at = Put(at, echoStart_);
-    std::memcpy(at, echo.data() + kFullEcho - shown, kFullEcho * sizeof(Char));
+    std::memcpy(at, echo.data() + 4 * kGroups + decimals_ - shown, kFullEcho * sizeof(Char));
     at = Put(at + shown, wordingStart_);
 
     const Words& words = words_;
@@ -384,8 +384,11 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
             at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
         }
     }
-    const int cents = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
-    return Put(Put(at, words.cents[cents]), endings_[cents != 0]);
+    // Hundredths are the first two digits of the three.
+    int subunits =
+        (read.fraction[0] - '0') * 100 + (read.fraction[1] - '0') * 10 + (read.fraction[2] - '0');
+    subunits /= decimals_ == 3 ? 1 : 10;
+    return Put(Put(at, words.subunits[subunits]), endings_[subunits != 0]);
 }
 
 template <typename Char>
@@ -415,7 +418,7 @@ Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& cur
     text.assign(kEchoLabel);
     AppendUpperCase(text, currency.code);
     AppendUpperCase(text, EchoOfRejected(CleanAmount(amount)));
-    text.append(kLineBreak).append(kWordingLabel).append(MessageOf(problem));
+    text.append(kLineBreak).append(kWordingLabel).append(MessageOf(problem, currency.decimals));
     return {std::move(text), false};
 }
 

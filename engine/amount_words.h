@@ -10,11 +10,13 @@
 namespace qev {
 
 // The currency the amount is written in: English name, code and subunit name, used as given
-// ("US Dollars", "USD", "cents").
+// ("US Dollars", "USD", "cents"), and how many decimals its subunit takes: 2 for hundredths, 3
+// for thousandths (1,000 fils to the Kuwaiti dinar).
 struct SelectedCurrency {
     std::u16string name;
     std::u16string code;
     std::u16string subunit;
+    std::size_t decimals = 2;
 };
 
 // A Result text, and whether the amount was written out in words. When `converted` is false the
@@ -24,14 +26,16 @@ struct Conversion {
     bool converted = false;
 };
 
-// The limits an amount must keep to be written out.
+// The limits an amount must keep to be written out: its currency's decimals, two or three, are
+// the most fraction digits that may be other than zeros.
 inline constexpr std::size_t kMaxIntegerDigits = 15;
-inline constexpr std::size_t kMaxFractionDigits = 2;
+inline constexpr std::size_t kMaxFractionDigits = 3;
 
 // The messages of a Result text that carries no words.
 inline constexpr std::u16string_view kTooManyPointsMessage = u"无法转换：小数点多于一个";
 inline constexpr std::u16string_view kIntegerTooLongMessage = u"无法转换：整数部分超过15位";
 inline constexpr std::u16string_view kFractionTooLongMessage = u"无法转换：小数部分超过两位";
+inline constexpr std::u16string_view kThousandthsTooLongMessage = u"无法转换：小数部分超过三位";
 inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换：含有无效字符";
 
 // Why an amount cannot be written out.
@@ -78,6 +82,7 @@ private:
     PaddedText<Char> echoStart_;    // "输入： " and the code
     PaddedText<Char> wordingStart_; // the line break, "输出： SAY ", the name and a space
     PaddedText<Char> endings_[2];   // "ONLY"; the subunit name, a space and "ONLY"
+    std::size_t decimals_;          // 2 or 3
     std::size_t room_ = 0;
 };
 
@@ -90,9 +95,10 @@ extern template class PreparedCurrency<char16_t>;
 std::u16string ThreeDigitsToWords(std::u16string_view group);
 
 // The Result text for an amount made of "0123456789,.": commas are ignored, spaces at both ends
-// cut, at most 15 integer and 2 fraction digits that matter (leading integer and trailing
-// fraction zeros beyond them are dropped). An amount that cannot be written out exactly (a second
-// decimal point, too many digits, any other character) gives an error Result text instead.
+// cut, at most 15 integer digits and the currency's decimals that matter (leading integer and
+// trailing fraction zeros beyond them are dropped). An amount that cannot be written out exactly
+// (a second decimal point, too many digits, any other character) gives an error Result text
+// instead.
 Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency);
 
 } // namespace qev

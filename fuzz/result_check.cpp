@@ -28,15 +28,16 @@ std::u16string DigitsOf(std::u16string_view text) {
     return digits;
 }
 
-// What an amount calls for, worked out from the amount alone: an error message, or none and the
-// digits its echo shows (the last 15 integer digits or "0", then exactly two decimals).
+// What an amount calls for, worked out from the amount and its currency's decimals alone: an error
+// message, or none and the digits its echo shows (the last 15 integer digits or "0", then exactly
+// the currency's decimals).
 struct Expected {
     std::u16string cleaned; // commas removed, spaces cut at both ends
     std::u16string_view message;
     std::u16string echoDigits;
 };
 
-Expected Expect(std::u16string_view amount) {
+Expected Expect(std::u16string_view amount, std::size_t decimals) {
     Expected expected;
     std::copy_if(amount.begin(), amount.end(), std::back_inserter(expected.cleaned),
                  [](char16_t c) { return c != u','; });
@@ -68,24 +69,24 @@ Expected Expect(std::u16string_view amount) {
         }
         integer.remove_prefix(beyond.size());
     }
-    if (fraction.size() > kMaxFractionDigits) {
-        if (fraction.find_first_not_of(u'0', kMaxFractionDigits) != npos) {
-            expected.message = kFractionTooLongMessage;
+    if (fraction.size() > decimals) {
+        if (fraction.find_first_not_of(u'0', decimals) != npos) {
+            expected.message = decimals == 3 ? kThousandthsTooLongMessage : kFractionTooLongMessage;
             return expected;
         }
-        fraction = fraction.substr(0, kMaxFractionDigits);
+        fraction = fraction.substr(0, decimals);
     }
     expected.echoDigits = integer.empty() ? u"0" : std::u16string(integer);
-    expected.echoDigits.append(fraction).append(kMaxFractionDigits - fraction.size(), u'0');
+    expected.echoDigits.append(fraction).append(decimals - fraction.size(), u'0');
     return expected;
 }
 
-// "7.00", "12,345.60", "000,000,001.25": one to three digits, groups of three after commas, then
-// "." and two decimals.
-bool IsGroupedAmount(std::u16string_view echo) {
+// "7.00", "12,345.60", "000,000,001.25", "3.500": one to three digits, groups of three after
+// commas, then "." and the currency's decimals.
+bool IsGroupedAmount(std::u16string_view echo, std::size_t decimals) {
     const auto point = echo.find(u'.');
-    if (point == npos || echo.size() - point != 3 || !IsDigit(echo[point + 1]) ||
-        !IsDigit(echo[point + 2])) {
+    if (point == npos || echo.size() - point != decimals + 1 ||
+        !std::all_of(echo.begin() + point + 1, echo.end(), IsDigit)) {
         return false;
     }
     const std::u16string_view integer = echo.substr(0, point);
@@ -119,13 +120,13 @@ void CheckResultText(std::u16string_view amount, const SelectedCurrency& currenc
     FUZZ_REQUIRE(echoLine.starts_with(echoLabel));
     const std::u16string_view echo = echoLine.substr(echoLabel.size());
 
-    const Expected expected = Expect(amount);
+    const Expected expected = Expect(amount, currency.decimals);
     FUZZ_REQUIRE(conversion.converted == expected.message.empty());
     if (conversion.converted) {
         const std::u16string sayLabel = u"输出： SAY " + ToUpperCase(currency.name) + u" ";
         FUZZ_REQUIRE(wordingLine.starts_with(sayLabel));
         FUZZ_REQUIRE(wordingLine.ends_with(u"ONLY"));
-        FUZZ_REQUIRE(IsGroupedAmount(echo));
+        FUZZ_REQUIRE(IsGroupedAmount(echo, currency.decimals));
         FUZZ_REQUIRE(DigitsOf(echo) == expected.echoDigits);
     } else {
         FUZZ_REQUIRE(wordingLine == u"输出： " + std::u16string(expected.message));

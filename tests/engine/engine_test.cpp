@@ -112,6 +112,29 @@ TEST(Engine, AmountToWords) {
     }
 }
 
+// A currency divided in thousandths: three decimals read, echoed and worded. "12.345" in dollars
+// is refused (the table above), so switching currency never cuts a third decimal.
+TEST(Engine, Thousandths) {
+    const SelectedCurrency dinars{u"Kuwaiti Dinar", u"KWD", u"fils", 3};
+    const struct {
+        std::u16string_view amount, echo, wording;
+    } rows[] = {
+        {u"12.5", u"12.500", u"SAY KUWAITI DINAR TWELVE & FIVE HUNDRED FILS ONLY"},
+        {u"12.05", u"12.050", u"SAY KUWAITI DINAR TWELVE & FIFTY FILS ONLY"},
+        {u"12.345", u"12.345",
+         u"SAY KUWAITI DINAR TWELVE & THREE HUNDRED AND FORTY FIVE FILS ONLY"},
+        {u"0.001", u"0.001", u"SAY KUWAITI DINAR & ONE FILS ONLY"},
+        {u"1,000.0100", u"1,000.010", u"SAY KUWAITI DINAR ONE THOUSAND & TEN FILS ONLY"},
+        {u"12.000", u"12.000", u"SAY KUWAITI DINAR TWELVE ONLY"},
+        {u"12.3456", u"12.3456", u"无法转换：小数部分超过三位"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(AmountToWords(row.amount, dinars).text,
+                  u"输入： KWD" + std::u16string(row.echo) + u"\r\n输出： " +
+                      std::u16string(row.wording));
+    }
+}
+
 TEST(Engine, AmountToWordsTakesAnyLength) {
     // Far beyond any 16-bit count: zeros lose nothing, anything else is refused.
     const std::u16string zeros(70000, u'0');
