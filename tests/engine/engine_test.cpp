@@ -3,6 +3,7 @@
 #include "engine/amount_input.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
+#include "engine/rmb_capital.h"
 
 #include <gtest/gtest.h>
 
@@ -129,9 +130,9 @@ TEST(Engine, Thousandths) {
         {u"12.3456", u"12.3456", u"无法转换：小数部分超过三位"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(AmountToWords(row.amount, dinars).text,
-                  u"输入： KWD" + std::u16string(row.echo) + u"\r\n输出： " +
-                      std::u16string(row.wording));
+        EXPECT_EQ(AmountToWords(row.amount, dinars).text, u"输入： KWD" + std::u16string(row.echo) +
+                                                              u"\r\n输出： " +
+                                                              std::u16string(row.wording));
     }
 }
 
@@ -359,6 +360,50 @@ TEST(Engine, CleanAmountInput) {
         CleanedAmount result = CleanAmountInput(typed, caret);
         result.text.insert(result.caret, 1, u'|');
         EXPECT_EQ(result.text, row.cleaned);
+    }
+}
+
+// Amounts as a clerk writes them, read into the 15 integer digits and two decimals it takes.
+TEST(Engine, RmbCapital) {
+    const struct {
+        std::u16string_view amount, capital;
+    } rows[] = {
+        {u"1,409.50", u"人民币壹仟肆佰零玖元伍角整"},
+        {u"6,007.14", u"人民币陆仟零柒元壹角肆分"},
+        {u"1,680.32", u"人民币壹仟陆佰捌拾元零叁角贰分"},
+        {u"107,000.53", u"人民币壹拾万零柒仟元零伍角叁分"},
+        {u"16,409.02", u"人民币壹万陆仟肆佰零玖元零贰分"},
+        {u"15", u"人民币壹拾伍元整"},
+        {u"100,000,000", u"人民币壹亿元整"},
+        {u"10,010,000", u"人民币壹仟零壹万元整"},
+        {u"0.05", u"人民币伍分"},
+        {u"123,456,789,012,345.67",
+         u"人民币壹佰贰拾叁万肆仟伍佰陆拾柒亿捌仟玖佰零壹万贰仟叁佰肆拾伍元陆角柒分"},
+        // One 零 for a run of zeros, across whole groups of them and the 元.
+        {u"100,000,001", u"人民币壹亿零壹元整"},
+        {u"1,000,010", u"人民币壹佰万零壹拾元整"},
+        {u"1,000,000.10", u"人民币壹佰万元零壹角整"},
+        {u"10.05", u"人民币壹拾元零伍分"},
+        {u"10.00", u"人民币壹拾元整"},
+        // The top three digits count 万 of 亿.
+        {u"1,000,000,000,000", u"人民币壹万亿元整"},
+        {u"1,000,100,000,000", u"人民币壹万零壹亿元整"},
+        {u"10,000,000,010,000", u"人民币壹拾万亿零壹万元整"},
+        {u"100,000,000,000,000", u"人民币壹佰万亿元整"},
+        // Under one yuan, no 零元; nothing at all is 零元整.
+        {u"0.50", u"人民币伍角整"},
+        {u"0.10", u"人民币壹角整"},
+        {u"0.00", u"人民币零元整"},
+    };
+    for (const auto& row : rows) {
+        std::u16string digits(row.amount);
+        std::erase(digits, u',');
+        if (digits.find(u'.') == digits.npos) {
+            digits += u".00";
+        }
+        digits.erase(digits.find(u'.'), 1);
+        digits.insert(0, 17 - digits.size(), u'0');
+        EXPECT_EQ(RmbCapital(digits), row.capital) << Ascii(row.amount);
     }
 }
 

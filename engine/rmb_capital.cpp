@@ -1,0 +1,53 @@
+#include "engine/rmb_capital.h"
+
+namespace qev {
+
+namespace {
+
+constexpr std::u16string_view kNumerals = u"零壹贰叁肆伍陆柒捌玖";
+// The place word after each of the 17 digits; a space where the group word alone follows.
+constexpr std::u16string_view kPlaceWords = u"佰拾 仟佰拾 仟佰拾 仟佰拾 角分";
+
+} // namespace
+
+std::u16string RmbCapital(std::u16string_view digits) {
+    std::u16string text = u"人民币";
+    bool started = false;        // a digit has been written
+    bool zeroPending = false;    // zeros since the last digit written, one 零 before the next
+    bool groupHasDigits = false; // a digit written since the last 万 or 亿
+    for (std::size_t i = 0; i < 17; ++i) {
+        const int digit = digits[i] - u'0';
+        if (digit == 0) {
+            zeroPending = started;
+        } else {
+            // One 零 marks every gap, across group words and the 元 alike.
+            if (zeroPending) {
+                text += kNumerals[0];
+            }
+            text += kNumerals[digit];
+            if (kPlaceWords[i] != u' ') {
+                text += kPlaceWords[i];
+            }
+            started = groupHasDigits = true;
+            zeroPending = false;
+        }
+        // The top three digits count 万 of 亿: their 万 leaves the group open for its 亿.
+        if (i == 2 || i == 6 || i == 10) {
+            if (groupHasDigits) {
+                text += i == 6 ? u'亿' : u'万';
+            }
+            groupHasDigits = groupHasDigits && i == 2;
+        } else if (i == 14 && started) {
+            text += u'元';
+        }
+    }
+    if (!started) {
+        return text + u"零元整";
+    }
+    if (digits[16] == u'0') {
+        text += u'整';
+    }
+    return text;
+}
+
+} // namespace qev
