@@ -2,16 +2,45 @@
 
 namespace qev {
 
+namespace {
+
+// The amount character a full-width or ideographic one stands for, or 0 for none.
+char16_t HalfWidth(char16_t c) {
+    if (c >= u'０' && c <= u'９') {
+        return static_cast<char16_t>(c - u'０' + u'0');
+    }
+    return c == u'．' || c == u'。' ? u'.' : c == u'，' ? u',' : u'\0';
+}
+
+} // namespace
+
 CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
     CleanedAmount cleaned;
     cleaned.text.reserve(text.size() + 1);
+    std::size_t shown = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (i == caret) {
             cleaned.caret = cleaned.text.size();
         }
-        if (IsAmountCharacter(text[i])) {
-            cleaned.text.push_back(text[i]);
+        if (IsAmountCharacter(text[i]) || HalfWidth(text[i])) {
+            cleaned.text.push_back(IsAmountCharacter(text[i]) ? text[i] : HalfWidth(text[i]));
+            continue;
         }
+        // A surrogate pair is one character.
+        const std::size_t length =
+            (text[i] & 0xfc00) == 0xd800 && i + 1 < text.size() && (text[i + 1] & 0xfc00) == 0xdc00
+                ? 2
+                : 1;
+        const std::u16string_view character = text.substr(i, length);
+        if (cleaned.removed.find(character) == std::u16string::npos) {
+            if (shown < kRemovedShown) {
+                cleaned.removed.append(character);
+                ++shown;
+            } else {
+                cleaned.moreRemoved = true;
+            }
+        }
+        i += length - 1;
     }
     if (caret >= text.size()) {
         cleaned.caret = cleaned.text.size();

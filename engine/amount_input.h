@@ -24,11 +24,19 @@ constexpr bool IsAmountCharacter(char32_t c) {
 struct CleanedAmount {
     std::u16string text;
     std::size_t caret = 0; // 0-based, between characters
+    // The first characters removed, each once, in the order met; and whether there were more.
+    std::u16string removed;
+    bool moreRemoved = false;
 };
 
+// How many different characters CleanedAmount::removed holds at most.
+inline constexpr std::size_t kRemovedShown = 8;
+
 // Keeps only amount characters, in the order typed, and puts "0" before a leading "." (so a
-// pasted ".5" stays half a unit rather than becoming 5). The caret keeps its place among the
-// characters that stay, and stands after such a "0".
+// pasted ".5" stays half a unit rather than becoming 5). What a Chinese input method gives for a
+// digit or a point is taken as that digit or point: the full-width digits, "．", "，" and the
+// ideographic full stop "。" (so "1234。56" stays 1,234.56 rather than becoming 123,456). The
+// caret keeps its place among the characters that stay, and stands after such a "0".
 CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret);
 
 } // namespace qev

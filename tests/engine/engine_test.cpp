@@ -342,16 +342,24 @@ TEST(Engine, WordingOf) {
               "SAY US DOLLARS ONE ONLY");
 }
 
-// What typing or pasting leaves in the amount box; '|' marks the caret before and after.
+// What typing or pasting leaves in the amount box, '|' marking the caret before and after, and
+// the characters removed, each once.
 TEST(Engine, CleanAmountInput) {
     const struct {
-        std::u16string_view typed, cleaned;
+        std::u16string_view typed, cleaned, removed;
     } rows[] = {
-        {u"1,234.5|", u"1,234.5|"}, {u"a1a2a|", u"12|"},
-        {u"1\t2\n3\r|", u"123|"},   {u"|.5", u"0|.5"},
-        {u"x.5|", u"0.5|"},         {u"..5|", u"0..5|"},
-        {u"1|2xy34", u"1|234"},     {u"-a1 000\r\n000+|", u"1000000|"},
-        {u"１２３人民币|", u"|"},
+        {u"1,234.5|", u"1,234.5|"},
+        {u"a1a2a|", u"12|", u"a"},
+        {u"1\t2\n3\r|", u"123|", u"\t\n\r"},
+        {u"|.5", u"0|.5"},
+        {u"x.5|", u"0.5|", u"x"},
+        {u"..5|", u"0..5|"},
+        {u"1|2xy34", u"1|234", u"xy"},
+        {u"１２３４．５６人民币|", u"1234.56|", u"人民币"},
+        {u"1234。5|6", u"1234.5|6"},
+        {u"1，000|", u"1,000|"},
+        {u"\U0001F4B01\U0001F4B0|", u"1|", u"\U0001F4B0"},
+        {u"abcdefghi|", u"|", u"abcdefgh"},
     };
     for (const auto& row : rows) {
         std::u16string typed(row.typed);
@@ -360,6 +368,8 @@ TEST(Engine, CleanAmountInput) {
         CleanedAmount result = CleanAmountInput(typed, caret);
         result.text.insert(result.caret, 1, u'|');
         EXPECT_EQ(result.text, row.cleaned);
+        EXPECT_EQ(result.removed, row.removed);
+        EXPECT_EQ(result.moreRemoved, row.typed == u"abcdefghi|");
     }
 }
 
