@@ -5,6 +5,9 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+    // A portable program is often run from a downloads folder: every library loaded from here on
+    // comes from the system folder, never from one lying beside the program.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const HWND window = qev::Form1::Create();
     if (!window) {
         return 1;

@@ -223,20 +223,6 @@ std::u16string ListEntryText(std::size_t index) {
     return entry;
 }
 
-std::optional<SelectedCurrency> ReadCurrencyRecord(std::u16string_view record) {
-    std::size_t from = 0;
-    if (!FieldAt(record, from)) {
-        return std::nullopt;
-    }
-    const auto name = FieldAt(record, from);
-    const auto code = name ? FieldAt(record, from) : std::nullopt;
-    const auto subunit = code ? FieldAt(record, from) : std::nullopt;
-    if (!subunit) {
-        return std::nullopt;
-    }
-    return SelectedCurrency{std::u16string(*name), std::u16string(*code), std::u16string(*subunit)};
-}
-
 std::optional<std::size_t> FindCurrencyCode(std::u16string_view code) {
     // Every code in the table is in capitals.
     const std::u16string wanted = ToUpperCase(code);

@@ -36,9 +36,6 @@ SelectedCurrency CurrencyAt(std::size_t index);
 // Rubles (RUB)"), so that no entry is taken for an old one of the same name. Empty past the list.
 std::u16string ListEntryText(std::size_t index);
 
-// English name, code and subunit name of a record; nothing for a record that lacks a bar.
-std::optional<SelectedCurrency> ReadCurrencyRecord(std::u16string_view record);
-
 // The first list index whose code matches, in any letter case.
 std::optional<std::size_t> FindCurrencyCode(std::u16string_view code);
 

@@ -206,7 +206,7 @@ TEST(Cli, List) {
     EXPECT_EQ(lines[65], "65\tBGL\t保加利亚 列弗 Bulgarian Leva");
     EXPECT_EQ(lines[133], "133\tKMF\t科摩罗法郎 Comoros Franc");
     EXPECT_EQ(lines[134], "134\tAED\t阿联酋迪拉姆 UAE Dirhams (AED)");
-    EXPECT_EQ(lines[207], "207\tZWG\t津巴布韦金 Zimbabwean Gold (ZWG)");
+    EXPECT_EQ(lines[207], "207\tZWG\t津巴布韦金元 Zimbabwean Gold (ZWG)");
     EXPECT_NE(Words({"--help"}).out.find(" list index 0-207;\n"), std::string::npos);
 }
 

@@ -20,22 +20,19 @@ inline QWidget* Control(const QWidget* window, const QString& name) {
 
 struct ShellCall {
     qev::NativeWindow owner = 0;
-    QByteArray verb, file;
-    bool noParametersOrDirectory = false;
-    int showCommand = -1;
+    QByteArray address;
     bool operator==(const ShellCall&) const = default;
 };
 
 inline QList<ShellCall> shellCalls; // in the order the recorder was given them
 
-inline void RecordShellCall(qev::NativeWindow owner, const char* verb, const char* file,
-                            const char* parameters, const char* directory, int showCommand) {
-    shellCalls.append({owner, verb, file, !parameters && !directory, showCommand});
+inline void RecordShellCall(qev::NativeWindow owner, const char* address) {
+    shellCalls.append({owner, address});
 }
 
-// The home page opened on behalf of the window `owner`, shown as a normal window, not hidden.
+// The home page opened on behalf of the window `owner`.
 inline ShellCall HomePageCall(qev::NativeWindow owner) {
-    return {owner, "open", "http://www.kestrune.com/index.html", true, 1};
+    return {owner, "http://www.kestrune.com/index.html"};
 }
 
 inline QList<qev::Form2*> OpenStatementWindows() {

@@ -42,9 +42,26 @@ Layout LayOut(int outerWidth, int outerHeight) {
 AmountEdit EditAmount(std::u16string_view text, std::size_t caret, bool typed) {
     CleanedAmount cleaned = CleanAmountInput(text, caret);
     if (cleaned.text.size() > kAmountBoxMaxLength) {
-        return {{}, 0, typed ? kTypedTooLong : kPastedTooLong};
+        return {{}, 0, typed ? kTypedTooLong : kPastedTooLong, {}};
     }
-    return {std::move(cleaned.text), cleaned.caret, {}};
+    // Each character lost, by name where it would show as nothing.
+    std::u16string note;
+    const std::u16string_view removed = cleaned.removed;
+    for (std::size_t i = 0; i < removed.size(); ++i) {
+        const char16_t c = removed[i];
+        const std::u16string_view name = c == u' '                  ? u"空格"
+                                         : c == u'\r' || c == u'\n' ? u"换行"
+                                         : c == u'\t'               ? u"制表符"
+                                         : c < 0x20 || (c >= 0x7f && c <= 0x9f)
+                                             ? u"控制字符"
+                                             : removed.substr(i, (c & 0xfc00) == 0xd800 ? 2 : 1);
+        if (note.find(name) == std::u16string::npos) {
+            note.append(note.empty() ? kRemovedNote : u"、").append(name);
+        }
+        i += (c & 0xfc00) == 0xd800;
+    }
+    note.append(cleaned.moreRemoved ? u"…" : u"");
+    return {std::move(cleaned.text), cleaned.caret, {}, std::move(note)};
 }
 
 std::optional<CaseStyle> CaseButtonStyle(int index) {

@@ -86,15 +86,18 @@ struct Layout {
 Layout LayOut(int outerWidth, int outerHeight);
 
 // An edit of the amount box, as it stands after the user's key, paste or drop, with the caret:
-// the text the box keeps and its caret, or, for an edit whose clean text would pass 22
-// characters, refused with the note the status bar shows (the box goes back to how it was).
+// the text the box keeps and its caret, with a note for the status bar when the edit lost
+// characters; or, for an edit whose clean text would pass 22 characters, refused with the note
+// the status bar shows (the box goes back to how it was).
 struct AmountEdit {
     std::u16string text;
     std::size_t caret = 0;
     std::u16string_view refusal; // empty when the edit is taken
+    std::u16string removedNote;  // "已删除非金额字符：a、b", or empty
 };
 inline constexpr std::u16string_view kTypedTooLong = u"金额最多22个字符";
 inline constexpr std::u16string_view kPastedTooLong = u"金额最多22个字符，未粘贴";
+inline constexpr std::u16string_view kRemovedNote = u"已删除非金额字符：";
 AmountEdit EditAmount(std::u16string_view text, std::size_t caret, bool typed);
 
 // The style of the case button of that index; nothing for an index with no button.

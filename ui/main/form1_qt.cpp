@@ -1,8 +1,5 @@
 #include "ui/main/form1_qt.h"
 
-#include "currency/currency_table.h"
-#include "engine/amount_input.h"
-#include "ui/main/form1_design.h"
 #include "ui/qt/clickable_label.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/geometry.h"
@@ -18,11 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -32,18 +29,13 @@
 
 namespace qev {
 
-namespace {
-
-QString ResultText(const QString& amount, const SelectedCurrency& currency) {
-    return QString::fromStdU16String(AmountToWords(amount.toStdU16String(), currency).text);
-}
-
-} // namespace
+using form1::Box;
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     BuildControls();
     ConnectHandlers();
-    Form_Load();
+    presenter_.Form_Load();
+    Combo1->setFocus();
 }
 
 void Form1::BuildControls() {
@@ -131,7 +123,7 @@ void Form1::BuildControls() {
     }
     Picture1->setMouseTracking(true);
     Label3->setMouseTracking(true);
-    SetLabel3Look(kLinkAtRest);
+    SetLinkLook(kLinkAtRest);
 
     setTabOrder(Combo1, Text1);
     setTabOrder(Text1, Text2);
@@ -145,32 +137,18 @@ void Form1::BuildControls() {
 }
 
 void Form1::ConnectHandlers() {
-    // The wording alone to the clipboard: an entry after the result box's own, and its key in
-    // both boxes.
-    CopyWordingAction = new QAction(Q(form1::kCopyWordingCaption), this);
-    CopyWordingAction->setObjectName("CopyWording");
-    CopyWordingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    connect(CopyWordingAction, &QAction::triggered, this, &Form1::CopyWording);
+    // The result box's menu, and the wording alone by its key in both boxes.
     Text2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Text2, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        QMenu* menu = Text2->createStandardContextMenu(at);
-        menu->addSeparator();
-        CopyWordingAction->setEnabled(ResultBoxWording().has_value());
-        menu->addAction(CopyWordingAction);
-        menu->exec(Text2->viewport()->mapToGlobal(at));
-        delete menu;
-        CopyWordingAction->setEnabled(true); // the key beeps when there is nothing to copy
-    });
+    connect(Text2, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { ShowMenu(Box::Result, Text2->viewport()->mapToGlobal(at)); });
     for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) {
-        auto* key =
-            new QShortcut(CopyWordingAction->shortcut(), box, nullptr, nullptr, Qt::WidgetShortcut);
-        connect(key, &QShortcut::activated, this, &Form1::CopyWording);
+        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), box, nullptr,
+                                  nullptr, Qt::WidgetShortcut);
+        connect(key, &QShortcut::activated, this, [this] { presenter_.CopyWording(); });
     }
 
-    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-    connect(Text1, &QLineEdit::cursorPositionChanged, this,
-            [this](int, int caret) { RememberAmountCaret(caret); });
+    connect(Combo1, &QComboBox::activated, this, [this] { presenter_.Combo1_Click(); });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { presenter_.Text1_Change(); });
     // Qt places the caret by analysing its whole paragraph, and unless the paragraph keeps its
     // layout it does so anew at every blink: a 10 MiB line would keep a core busy while the
     // window sits idle. The caret's paragraph keeps it.
@@ -178,195 +156,169 @@ void Form1::ConnectHandlers() {
             [this] { Text2->textCursor().block().layout()->setCacheEnabled(true); });
     for (int index = 0; index < static_cast<int>(Command1.size()); ++index) {
         connect(Command1[index], &QPushButton::clicked, this,
-                [this, index] { Command1_Click(index); });
+                [this, index] { presenter_.Command1_Click(index); });
     }
-    connect(StatusBar1Panel, &ClickableLabel::clicked, this, &Form1::StatusBar1_PanelClick);
-    Text1->installEventFilter(this);
-    Label3->installEventFilter(this);
-    Picture1->installEventFilter(this);
-}
-
-void Form1::Form_Load() {
-    Combo1->addItem("美元USD");
-    Combo1->setCurrentIndex(0);
-    Text1->setText(QString());
-    Text2->document()->setPlainText(QString());
-    LoadCurrencyList();
-    Combo1->setFocus();
-}
-
-void Form1::LoadCurrencyList() {
-    const auto& records = CurrencyRecords();
-    CurrencyTable.assign(records.begin(), records.end());
-    // Entries that exist are overwritten (start-up's placeholder); the rest are added in one go.
-    QStringList added;
-    for (std::size_t i = 0; i < CurrencyTable.size(); ++i) {
-        const QString entry = QString::fromStdU16String(ListEntryText(i));
-        if (static_cast<int>(i) < Combo1->count()) {
-            Combo1->setItemText(static_cast<int>(i), entry);
-        } else {
-            added << entry;
-        }
+    connect(StatusBar1Panel, &ClickableLabel::clicked, this,
+            [this] { presenter_.StatusBar1_PanelClick(); });
+    for (QObject* control : {static_cast<QObject*>(Combo1), static_cast<QObject*>(Text1),
+                             static_cast<QObject*>(Label3), static_cast<QObject*>(Picture1)}) {
+        control->installEventFilter(this);
     }
-    Combo1->addItems(added);
-    Combo1->setCurrentIndex(0);
-    Combo1_Click();
-}
-
-void Form1::Combo1_Click() {
-    const int index = Combo1->currentIndex();
-    if (index < 0 || static_cast<std::size_t>(index) >= CurrencyTable.size()) {
-        return;
-    }
-    const auto currency = ReadCurrencyRecord(CurrencyTable[index]);
-    if (!currency) {
-        return;
-    }
-    Currency = *currency;
-    if (!Text1->text().isEmpty()) {
-        Text2->document()->setPlainText(ResultText(Text1->text(), Currency));
-    }
-}
-
-void Form1::Text1_Change() {
-    const QString typed = Text1->text();
-    const form1::AmountEdit edit = form1::EditAmount(
-        typed.toStdU16String(), static_cast<std::size_t>(Text1->cursorPosition()), amountTyped_);
-
-    // An edit whose clean text would pass the limit is refused as a whole rather than cut, so a
-    // paste never loses the digits at its end; the box goes back to how it was, and the status
-    // bar says why.
-    if (!edit.refusal.empty()) {
-        const QSignalBlocker blocker(Text1);
-        Text1->setText(acceptedAmount_);
-        Text1->setCursorPosition(acceptedCaret_);
-        QApplication::beep();
-        ShowStatusNote(Q(edit.refusal));
-        return;
-    }
-
-    const QString amount = QString::fromStdU16String(edit.text);
-    if (amount != typed) {
-        // Runs this handler again, nested, on the clean text, which converts it; the caret then
-        // goes back among the characters the user was typing at.
-        Text1->setText(amount);
-        Text1->setCursorPosition(static_cast<int>(edit.caret));
-        return;
-    }
-
-    acceptedAmount_ = amount;
-    acceptedCaret_ = Text1->cursorPosition();
-    // Through the document: the box's own setPlainText lays the new text out twice.
-    Text2->document()->setPlainText(amount.isEmpty() ? QString() : ResultText(amount, Currency));
-}
-
-void Form1::RememberAmountCaret(int caret) {
-    // Caret moves within the accepted text; those of an edit are taken when Text1_Change accepts
-    // it.
-    if (Text1->text() == acceptedAmount_) {
-        acceptedCaret_ = caret;
-    }
-}
-
-void Form1::ShowStatusNote(const QString& text) {
-    StatusBar1->showMessage(text, form1::kStatusNoteMilliseconds);
-}
-
-std::optional<std::u16string> Form1::ResultBoxWording() const {
-    // The raw text, as the box holds it, its paragraphs parted by U+2029.
-    const std::u16string text = Text2->document()->toRawText().toStdU16String();
-    const auto wording = WordingOf(text);
-    return wording ? std::optional<std::u16string>(*wording) : std::nullopt;
-}
-
-void Form1::CopyWording() {
-    const std::optional<std::u16string> wording = ResultBoxWording();
-    if (!wording) {
-        QApplication::beep();
-        return;
-    }
-    const QString text = QString::fromStdU16String(*wording);
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(text);
-    if (clipboard->supportsSelection()) {
-        clipboard->setText(text, QClipboard::Selection); // as terminals paste it
-    }
-    const QString note = Q(form1::kCopiedNote) + text;
-    ShowStatusNote(StatusBar1->fontMetrics().elidedText(note, Qt::ElideRight,
-                                                        TwipsToPixels(form1::kStatusPanelWidth)));
-}
-
-void Form1::Command1_Click(int index) {
-    const std::optional<CaseStyle> style = form1::CaseButtonStyle(index);
-    if (!style) {
-        return;
-    }
-    // The raw text, as the box holds it: toPlainText would turn a no-break space into a space,
-    // which the word-capital style takes as a word break. Paragraphs are parted by U+2029, which
-    // no style changes and setPlainText reads back as a line break.
-    const std::u16string text = Text2->document()->toRawText().toStdU16String();
-    Text2->document()->setPlainText(QString::fromStdU16String(ApplyCaseStyle(text, *style)));
-}
-
-void Form1::Label3_MouseMove() {
-    SetLabel3Look(kLinkHovered);
-}
-
-void Form1::Label3_MouseDown(int button) {
-    // Qt numbers the buttons as the design does: 1 left, 2 right, 4 middle.
-    SetLabel3Look(LinkPressed(label3Look_, button));
-}
-
-void Form1::Label3_MouseUp() {
-    // The statement window opens first and takes the focus; the link then looks as at rest,
-    // though the pointer is still over it.
-    Form2::Open();
-    SetLabel3Look(kLinkAtRest);
-}
-
-void Form1::Picture1_MouseMove() {
-    // Nothing reports the pointer leaving the link; crossing the box around it ends the hover.
-    SetLabel3Look(kLinkAtRest);
-}
-
-void Form1::StatusBar1_PanelClick() {
-    OpenHomePage(static_cast<NativeWindow>(winId()));
-}
-
-void Form1::SetLabel3Look(LinkLook look) {
-    label3Look_ = look;
-    QPalette palette = Label3->palette();
-    palette.setColor(QPalette::WindowText, QtColour(look.colour, palette));
-    Label3->setPalette(palette);
-    QFont font = Label3->font();
-    font.setItalic(look.italic);
-    Label3->setFont(font);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    presenter_.Form_Resize();
 }
 
-void Form1::Form_Resize() {
-    // Outer sizes with the frame the design assumes, whatever the window system draws, so the
-    // layout is the same on every desktop.
-    const auto outerWidth = [this] { return PixelsToTwips(width()) + form1::kAssumedFrameWidth; };
-    const auto outerHeight = [this] {
-        return PixelsToTwips(height()) + form1::kAssumedFrameHeight;
-    };
-
-    // The window system keeps a minimised, maximised or full-screen window's size.
-    const bool sizable =
-        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (sizable && outerHeight() < form1::kMinOuterHeight) {
-        resize(width(), TwipsToPixels(form1::kMinOuterHeight - form1::kAssumedFrameHeight));
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    // Qt's editable combo box takes Return, and leaving the field, as choosing the entry whose
+    // text was typed: the presenter says what the field's text chooses, and Return goes no
+    // further.
+    if (watched == Combo1) {
+        const bool isReturn = key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+        if (isReturn || event->type() == QEvent::FocusOut) {
+            presenter_.Combo1_Validate();
+        }
+        return isReturn;
     }
-    if (sizable && outerWidth() < form1::kMinOuterWidth) {
-        resize(TwipsToPixels(form1::kMinOuterWidth - form1::kAssumedFrameWidth), height());
+    if (watched == Text1) {
+        if (key && key->matches(QKeySequence::Paste)) {
+            presenter_.Text1_Paste();
+            return true;
+        }
+        // The clerk's input only: the box's other events (paints, timers, input method
+        // queries) tell nothing of where an edit came from.
+        if (event->isInputEvent() || event->type() == QEvent::InputMethod ||
+            event->type() == QEvent::Drop) {
+            presenter_.Text1_BeforeEdit(key || event->type() == QEvent::InputMethod);
+        }
     }
+    // The link's mouse events stop at the link: passed on, they would reach Picture1 and undo
+    // its looks. A press makes the link receive every move and the release until the button
+    // goes up, wherever the pointer is.
+    if (watched == Label3) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            presenter_.Label3_MouseMove();
+            return true;
+        case QEvent::MouseButtonPress:
+            // Qt numbers the buttons as the design does: 1 left, 2 right, 4 middle.
+            presenter_.Label3_MouseDown(static_cast<QMouseEvent*>(event)->button());
+            return true;
+        case QEvent::MouseButtonRelease:
+            presenter_.Label3_MouseUp();
+            return true;
+        default:
+            break;
+        }
+    }
+    if (watched == Picture1 && event->type() == QEvent::MouseMove) {
+        presenter_.Picture1_MouseMove();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
-    const form1::Layout layout = form1::LayOut(outerWidth(), outerHeight());
+void Form1::ShowMenu(Box box, QPoint at) {
+    QMenu menu;
+    for (const form1::MenuItem& item : presenter_.MenuOf(box)) {
+        if (!item.command) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(Q(item.caption)); // the key after a tab
+        action->setEnabled(item.enabled);
+        connect(action, &QAction::triggered, this,
+                [this, box, command = item.command] { presenter_.MenuCommand(box, command); });
+    }
+    menu.exec(at);
+}
+
+// The presenter's view on the widgets.
+
+std::u16string Form1::Text(Box box) const {
+    // The result box's raw text, as it holds it: toPlainText would turn a no-break space into a
+    // space, which the word-capital style takes as a word break. Paragraphs are parted by
+    // U+2029, which no style changes and setPlainText reads back as a line break.
+    return (box == Box::Amount ? Text1->text() : Text2->document()->toRawText()).toStdU16String();
+}
+
+void Form1::SetText(Box box, std::u16string_view text) {
+    // The result box through its document: the box's own setPlainText lays the text out twice.
+    box == Box::Amount ? Text1->setText(Q(text)) : Text2->document()->setPlainText(Q(text));
+}
+
+form1::Selection Form1::SelectionIn(Box box) const {
+    // From the end that stays to the caret.
+    if (box == Box::Result) {
+        const QTextCursor cursor = Text2->textCursor();
+        return {std::size_t(cursor.anchor()), std::size_t(cursor.position())};
+    }
+    const auto caret = static_cast<std::size_t>(Text1->cursorPosition());
+    const auto start = static_cast<std::size_t>(Text1->selectionStart());
+    const std::size_t end = start + static_cast<std::size_t>(Text1->selectedText().size());
+    return {!Text1->hasSelectedText() ? caret : caret == start ? end : start, caret};
+}
+
+void Form1::SelectAmount(form1::Selection to) {
+    Text1->setSelection(static_cast<int>(to.start), int(to.end) - int(to.start));
+}
+
+void Form1::Edit(Box box, form1::Command command) {
+    // Both boxes' own slots, by name; Delete is no slot of either.
+    constexpr const char* kSlots[] = {"undo", "redo", "cut", "copy", "paste", "", "selectAll"};
+    if (command != form1::Command::Delete) {
+        QMetaObject::invokeMethod(box == Box::Amount ? static_cast<QObject*>(Text1) : Text2,
+                                  kSlots[static_cast<int>(command) - 1]);
+    } else if (box == Box::Amount) {
+        Text1->del();
+    } else {
+        Text2->textCursor().removeSelectedText();
+    }
+}
+
+bool Form1::CanUndo(Box box) const {
+    return box == Box::Amount ? Text1->isUndoAvailable() : Text2->document()->isUndoAvailable();
+}
+
+bool Form1::CanRedo(Box box) const {
+    return box == Box::Amount ? Text1->isRedoAvailable() : Text2->document()->isRedoAvailable();
+}
+
+void Form1::SetCurrencyEntries(const std::vector<std::u16string>& entries) {
+    Combo1->clear();
+    for (const std::u16string& entry : entries) {
+        Combo1->addItem(Q(entry));
+    }
+}
+
+std::optional<std::size_t> Form1::CurrencyIndex() const {
+    const int index = Combo1->currentIndex();
+    return index < 0 ? std::nullopt : std::optional<std::size_t>(index);
+}
+
+void Form1::SetCurrencyIndex(std::size_t index) {
+    Combo1->setCurrentIndex(static_cast<int>(index));
+    Combo1->setEditText(Combo1->itemText(static_cast<int>(index)));
+}
+
+// Outer sizes with the frame the design assumes, whatever the window system draws, so the layout
+// is the same on every desktop.
+form1::OuterSize Form1::WindowSize() const {
+    return {PixelsToTwips(width()) + form1::kAssumedFrameWidth,
+            PixelsToTwips(height()) + form1::kAssumedFrameHeight,
+            !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)),
+            (windowState() & Qt::WindowMinimized) != 0};
+}
+
+void Form1::SetWindowSize(int width, int height) {
+    resize(TwipsToPixels(width - form1::kAssumedFrameWidth),
+           TwipsToPixels(height - form1::kAssumedFrameHeight));
+}
+
+void Form1::PlaceBoxes(const form1::Layout& layout) {
     if (layout.text1Width) {
         Text1->resize(TwipsToPixels(*layout.text1Width), Text1->height());
     }
@@ -376,51 +328,41 @@ void Form1::Form_Resize() {
     }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // Qt's editable combo box takes Return, and leaving the field, as choosing the entry whose
-    // text was typed. Only choosing from the list counts here, so the field is set back to the
-    // selected entry first, and Return goes no further.
-    if (watched == Combo1) {
-        const bool isReturn = event->type() == QEvent::KeyPress &&
-                              (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-        if (isReturn || event->type() == QEvent::FocusOut) {
-            Combo1->setEditText(Combo1->itemText(Combo1->currentIndex()));
-        }
-        return isReturn;
+void Form1::ShowStatusNote(std::u16string_view note) {
+    StatusBar1->showMessage(StatusBar1->fontMetrics().elidedText(
+                                Q(note), Qt::ElideRight, TwipsToPixels(form1::kStatusPanelWidth)),
+                            form1::kStatusNoteMilliseconds);
+}
+
+std::optional<std::u16string> Form1::ClipboardText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText() ? std::optional(data->text().toStdU16String()) : std::nullopt;
+}
+
+bool Form1::SetClipboardText(std::u16string_view text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(Q(text));
+    if (clipboard->supportsSelection()) {
+        clipboard->setText(Q(text), QClipboard::Selection); // as terminals paste it
     }
-    // Set by the user's input only: the box's other events (paints, timers, input method queries)
-    // tell nothing of where an edit came from.
-    if (watched == Text1 && (event->isInputEvent() || event->type() == QEvent::InputMethod ||
-                             event->type() == QEvent::Drop)) {
-        const bool key = event->type() == QEvent::KeyPress;
-        amountTyped_ = (key && !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) ||
-                       event->type() == QEvent::InputMethod;
-    }
-    // The link's mouse events stop at the link: passed on, they would reach Picture1 and undo
-    // its looks. A press makes the link receive every move and the release until the button
-    // goes up, wherever the pointer is.
-    if (watched == Label3) {
-        switch (event->type()) {
-        case QEvent::MouseMove:
-            Label3_MouseMove();
-            return true;
-        case QEvent::MouseButtonPress:
-            // Qt numbers the buttons as the handler does: 1 left, 2 right, 4 middle.
-            Label3_MouseDown(static_cast<QMouseEvent*>(event)->button());
-            return true;
-        case QEvent::MouseButtonRelease:
-            Label3_MouseUp();
-            return true;
-        default:
-            break;
-        }
-    }
-    if (watched == Picture1 && event->type() == QEvent::MouseMove) {
-        Picture1_MouseMove();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return true;
+}
+
+void Form1::SetLinkLook(LinkLook look) {
+    QPalette palette = Label3->palette();
+    palette.setColor(QPalette::WindowText, QtColour(look.colour, palette));
+    Label3->setPalette(palette);
+    QFont font = Label3->font();
+    font.setItalic(look.italic);
+    Label3->setFont(font);
+}
+
+void Form1::ShowStatementWindow() {
+    Form2::Open();
+}
+
+void Form1::OpenHomePage() {
+    qev::OpenHomePage(static_cast<NativeWindow>(winId()));
 }
 
 } // namespace qev

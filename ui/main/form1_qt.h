@@ -1,18 +1,14 @@
-// The program's main window: the currency list, the amount box converted as the user types, the
-// result box and its three letter-case buttons, the statement link and the status bar.
+// The program's main window on Qt: the design's controls as widgets, their events forwarded to
+// the window's presenter, and the presenter's view on those widgets.
 #pragma once
 
-#include "engine/amount_words.h"
-#include "ui/link_look.h"
+#include "ui/main/form1_presenter.h"
 
+#include <QApplication>
 #include <QMainWindow>
 
 #include <array>
-#include <optional>
-#include <string_view>
-#include <vector>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +20,7 @@ namespace qev {
 
 class ClickableLabel;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private form1::View {
     Q_OBJECT
 
 public:
@@ -35,29 +31,31 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The window's event handlers, run by the controls' signals and events.
-    void Form_Load();
-    void Form_Resize();
-    void Combo1_Click();
-    void Text1_Change();
-    void Command1_Click(int index);
-    void Label3_MouseMove();
-    void Label3_MouseDown(int button);
-    void Label3_MouseUp();
-    void Picture1_MouseMove();
-    void StatusBar1_PanelClick();
-
-    void LoadCurrencyList();
-
     void BuildControls();
     void ConnectHandlers();
-    void RememberAmountCaret(int caret);
-    // Shows `text` in the status bar for a few seconds in the panel's place; then the panel again.
-    void ShowStatusNote(const QString& text);
-    // The wording of the result box, on the clipboard; a beep when the box holds none.
-    void CopyWording();
-    std::optional<std::u16string> ResultBoxWording() const;
-    void SetLabel3Look(LinkLook look);
+    void ShowMenu(form1::Box box, QPoint at);
+
+    // form1::View
+    std::u16string Text(form1::Box box) const override;
+    void SetText(form1::Box box, std::u16string_view text) override;
+    form1::Selection SelectionIn(form1::Box box) const override;
+    void SelectAmount(form1::Selection to) override;
+    void Edit(form1::Box box, form1::Command command) override;
+    bool CanUndo(form1::Box box) const override;
+    bool CanRedo(form1::Box box) const override;
+    void SetCurrencyEntries(const std::vector<std::u16string>& entries) override;
+    std::optional<std::size_t> CurrencyIndex() const override;
+    void SetCurrencyIndex(std::size_t index) override;
+    form1::OuterSize WindowSize() const override;
+    void SetWindowSize(int width, int height) override;
+    void PlaceBoxes(const form1::Layout& layout) override;
+    void Beep() override { QApplication::beep(); }
+    void ShowStatusNote(std::u16string_view note) override;
+    std::optional<std::u16string> ClipboardText() const override;
+    bool SetClipboardText(std::u16string_view text) override;
+    void SetLinkLook(LinkLook look) override;
+    void ShowStatementWindow() override;
+    void OpenHomePage() override;
 
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -69,19 +67,8 @@ private:
     QLabel* Label3 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     ClickableLabel* StatusBar1Panel = nullptr;
-    QAction* CopyWordingAction = nullptr;
 
-    // Record i is list entry i of Combo1; empty until LoadCurrencyList fills it.
-    std::vector<std::u16string_view> CurrencyTable;
-    SelectedCurrency Currency;
-
-    // The amount box as the last accepted edit left it, to go back to when an edit is refused.
-    QString acceptedAmount_;
-    int acceptedCaret_ = 0;
-    // Whether the last input to the amount box was a key typed (or a character committed by an
-    // input method), not a paste or a drop, so that a refused edit says which it refused.
-    bool amountTyped_ = false;
-    LinkLook label3Look_;
+    form1::Presenter presenter_{*this};
 };
 
 } // namespace qev

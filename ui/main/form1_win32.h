@@ -1,50 +1,63 @@
-// The program's main window on Windows: the currency list, the amount box converted as the user
-// types, the result box and its three letter-case buttons, the statement link and the status bar.
+// The program's main window on Windows: the design's controls as native controls, their messages
+// forwarded to the window's presenter, and the presenter's view on those controls.
 #pragma once
 
-#include "engine/amount_words.h"
-#include "ui/link_look.h"
+#include "ui/main/form1_presenter.h"
+#include "ui/statement/form2_win32.h"
+#include "ui/statement/open_home_page.h"
 #include "ui/win32/form.h"
 
 #include <array>
-#include <string>
-#include <string_view>
-#include <vector>
 
 namespace qev {
 
-class Form1 : public win32::Form {
+class Form1 : public win32::Form, private form1::View {
 public:
     // Makes the window with its controls, runs Form_Load and gives the window its first size;
     // the caller shows it. The window owns the object.
     static HWND Create();
 
 private:
-    // The window's event handlers, run by its messages and its controls' notifications.
-    void Form_Load();
-    void Form_Resize();
-    void Combo1_Click();
-    void Text1_Change();
-    void Command1_Click(int index);
-    void Label3_MouseMove();
-    void Label3_MouseDown(int button);
-    void Label3_MouseUp();
-    void Picture1_MouseMove();
-    void StatusBar1_PanelClick();
-
-    void LoadCurrencyList();
-
     Form1() = default;
     void BuildControls();
     void PlaceControls() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Shows `text` across the status bar for a few seconds in the panel's place; then the panel.
-    void ShowStatusNote(std::u16string_view text);
-    // The wording of the result box, on the clipboard; a beep when the box holds none.
-    void CopyWording();
-    void ShowResultBoxMenu(POINT at);
-    void SetLabel3Look(LinkLook look);
+    void ShowMenu(form1::Box box, POINT at);
+    HWND BoxOf(form1::Box box) const { return box == form1::Box::Amount ? Text1 : Text2; }
+
+    // form1::View
+    std::u16string Text(form1::Box box) const override { return win32::TextOf(BoxOf(box)); }
+    void SetText(form1::Box box, std::u16string_view text) override {
+        win32::SetText(BoxOf(box), text);
+    }
+    form1::Selection SelectionIn(form1::Box box) const override;
+    void SelectAmount(form1::Selection to) override {
+        SendMessageW(Text1, EM_SETSEL, to.start, static_cast<LPARAM>(to.end));
+    }
+    void Edit(form1::Box box, form1::Command command) override;
+    bool CanUndo(form1::Box box) const override {
+        return SendMessageW(BoxOf(box), EM_CANUNDO, 0, 0);
+    }
+    bool CanRedo(form1::Box) const override { return false; } // an edit control undoes its undo
+    void SetCurrencyEntries(const std::vector<std::u16string>& entries) override;
+    std::optional<std::size_t> CurrencyIndex() const override;
+    void SetCurrencyIndex(std::size_t index) override {
+        SendMessageW(Combo1, CB_SETCURSEL, index, 0);
+    }
+    form1::OuterSize WindowSize() const override;
+    void SetWindowSize(int width, int height) override {
+        SetWindowPos(hwnd_, nullptr, 0, 0, win32::PixelsAtLeast(width, dpi_),
+                     win32::PixelsAtLeast(height, dpi_), SWP_NOMOVE | SWP_NOZORDER);
+    }
+    void PlaceBoxes(const form1::Layout& layout) override;
+    void Beep() override { MessageBeep(MB_OK); }
+    void ShowStatusNote(std::u16string_view note) override;
+    std::optional<std::u16string> ClipboardText() const override;
+    bool SetClipboardText(std::u16string_view text) override;
+    void SetLinkLook(LinkLook look) override;
+    void ShowStatementWindow() override { Form2::Open(); }
+    void OpenHomePage() override { qev::OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_)); }
 
     HWND Combo1 = nullptr;
     HWND Text1 = nullptr;
@@ -56,26 +69,13 @@ private:
     HWND Label3 = nullptr;
     HWND StatusBar1 = nullptr;
 
-    // Record i is list entry i of Combo1; empty until LoadCurrencyList fills it.
-    std::vector<std::u16string_view> CurrencyTable;
-    SelectedCurrency Currency;
-    // The entry that Currency came from: the list shows it again when its field loses the focus.
-    LRESULT currencyIndex_ = 0;
-
-    // The amount box as the last accepted edit left it, and its selection before the user's
-    // latest key or paste: where a refused edit puts it back.
-    std::u16string acceptedAmount_;
-    DWORD selectionBefore_[2] = {};
-    bool restoringAmount_ = false;
-    // Whether the amount box's input being handled is a typed character, not a paste, so that a
-    // refused edit says which it refused.
-    bool amountTyped_ = false;
     LinkLook label3Look_;
-
     win32::Font songFont_;        // the design's "宋体" 10.5 pt
     win32::Font linkFont_;        // the same underlined, for Label3
     win32::Font hoveredLinkFont_; // and italic
-    win32::Font defaultFont_; // the window's default font: "宋体" 9 pt, as on a Chinese desktop
+    win32::Font defaultFont_;     // the window's default font, for the buttons
+
+    form1::Presenter presenter_{*this};
 };
 
 } // namespace qev

@@ -2,6 +2,7 @@
 // design's 96-dpi pixels on to the screen.
 #pragma once
 
+#include "ui/link_look.h"
 #include "ui/twips.h"
 
 #include <QColor>
@@ -26,7 +27,7 @@ inline QString Q(std::u16string_view text) {
 // A design colour, 0x00BBGGRR or a system colour; the only system colour in the designs is the
 // button text's.
 inline QColor QtColour(std::uint32_t colour, const QPalette& palette) {
-    if (colour & 0x80000000u) {
+    if (colour & kSystemColour) {
         return palette.color(QPalette::ButtonText);
     }
     return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);

@@ -9,26 +9,12 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 namespace qev {
 
-namespace {
-
-// The window while it is open; cleared as it closes, before Qt gets round to deleting it.
-QPointer<Form2> openWindow;
-
-} // namespace
-
 Form2* Form2::Open() {
-    if (!openWindow) {
-        openWindow = new Form2;
-    }
-    openWindow->showNormal(); // a minimised window would stay minimised with show()
-    openWindow->raise();
-    openWindow->activateWindow();
-    return openWindow;
+    return static_cast<Form2*>(form2::Open([]() -> form2::View* { return new Form2; }));
 }
 
 Form2::Form2()
@@ -39,9 +25,13 @@ Form2::Form2()
     // has closed; Qt leaves tool windows out of that count unless told.
     setAttribute(Qt::WA_QuitOnClose);
     BuildControls();
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(Image1, &ClickableLabel::clicked, this, &Form2::Image1_Click);
-    connect(Label4, &ClickableLabel::clicked, this, &Form2::Label4_Click);
+    connect(Command1, &QPushButton::clicked, this, [this] { presenter_.Command1_Click(); });
+    connect(Image1, &ClickableLabel::clicked, this, [this] { presenter_.Image1_Click(); });
+    connect(Label4, &ClickableLabel::clicked, this, [this] { presenter_.Label4_Click(); });
+}
+
+Form2::~Form2() {
+    form2::Closed(*this);
 }
 
 void Form2::BuildControls() {
@@ -99,23 +89,23 @@ void Form2::BuildControls() {
     Command1->setFocus();
 }
 
-void Form2::Command1_Click() {
+void Form2::closeEvent(QCloseEvent* event) {
+    form2::Closed(*this); // the next opening builds the window anew, before Qt deletes this one
+    QWidget::closeEvent(event);
+}
+
+void Form2::ShowRestoredInFront() {
+    showNormal(); // a minimised window would stay minimised with show()
+    raise();
+    activateWindow();
+}
+
+void Form2::Close() {
     close();
 }
 
-void Form2::Image1_Click() {
-    OpenHomePage(static_cast<NativeWindow>(winId()));
-}
-
-void Form2::Label4_Click() {
-    OpenHomePage(static_cast<NativeWindow>(winId()));
-}
-
-void Form2::closeEvent(QCloseEvent* event) {
-    if (openWindow == this) {
-        openWindow = nullptr; // the next opening builds the window anew
-    }
-    QWidget::closeEvent(event);
+void Form2::OpenHomePage() {
+    qev::OpenHomePage(static_cast<NativeWindow>(winId()));
 }
 
 } // namespace qev

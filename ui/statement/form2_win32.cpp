@@ -9,15 +9,8 @@
 
 namespace qev {
 
-namespace {
-
-// The window while it is open.
-Form2* openWindow = nullptr;
-
-} // namespace
-
 HWND Form2::Open() {
-    if (!openWindow) {
+    form2::View* open = form2::Open([]() -> form2::View* {
         auto* form = new Form2;
         // A fixed tool window with only a close box, without a taskbar button, owned by no other
         // window: it stays open when the main window closes.
@@ -26,21 +19,31 @@ HWND Form2::Open() {
                                        form2::kTitle)) {
             return nullptr;
         }
-        openWindow = form;
         form->BuildControls();
         form->PlaceControls();
         form->SizeClientArea(form2::kClientWidth, form2::kClientHeight);
         form->focus_ = form->Command1;
-    }
-    const HWND window = openWindow->hwnd_;
-    ShowWindow(window, SW_SHOWNORMAL); // restored, should it have been minimised
-    SetForegroundWindow(window);
-    return window;
+        return form;
+    });
+    return open ? static_cast<Form2*>(open)->hwnd_ : nullptr;
 }
 
 Form2::~Form2() {
-    openWindow = nullptr; // the next opening builds the window anew
+    form2::Closed(*this); // the next opening builds the window anew
     DeleteObject(picture_);
+}
+
+void Form2::ShowRestoredInFront() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL); // restored, should it have been minimised
+    SetForegroundWindow(hwnd_);
+}
+
+void Form2::Close() {
+    DestroyWindow(hwnd_);
+}
+
+void Form2::OpenHomePage() {
+    qev::OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_));
 }
 
 void Form2::BuildControls() {
@@ -78,8 +81,8 @@ void Form2::BuildControls() {
 }
 
 void Form2::PlaceControls() {
-    font_ = win32::SongFont(form2::kSongFacePoints, dpi_);
-    addressFont_ = win32::SongFont(form2::kSongFacePoints, dpi_, true);
+    font_ = win32::SongFont(form2::kSongFace, form2::kSongFacePoints, dpi_);
+    addressFont_ = win32::SongFont(form2::kSongFace, form2::kSongFacePoints, dpi_, true);
     const TwipsRect frame =
         std::find_if(form2::kControls.begin(), form2::kControls.end(), [](const auto& control) {
             return control.kind == form2::Kind::Frame;
@@ -99,18 +102,6 @@ void Form2::PlaceControls() {
     }
 }
 
-void Form2::Command1_Click() {
-    DestroyWindow(hwnd_);
-}
-
-void Form2::Image1_Click() {
-    OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_));
-}
-
-void Form2::Label4_Click() {
-    OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_));
-}
-
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
@@ -118,11 +109,11 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
         if (from == Command1 && code == BN_CLICKED) {
-            Command1_Click();
+            presenter_.Command1_Click();
         } else if (from == Image1 && code == STN_CLICKED) {
-            Image1_Click();
+            presenter_.Image1_Click();
         } else if (from == Label4 && code == STN_CLICKED) {
-            Label4_Click();
+            presenter_.Label4_Click();
         }
         return 0;
     }

@@ -6,10 +6,6 @@ namespace qev {
 
 namespace {
 
-// SW_SHOWNORMAL. SW_HIDE (0) can leave a browser that the call starts hidden, so that the click
-// shows nothing.
-constexpr int kShowNormal = 1;
-
 ShellOpener currentOpener = &SystemShellOpen;
 
 } // namespace
@@ -21,7 +17,7 @@ ShellOpener SetShellOpener(ShellOpener opener) {
 }
 
 void OpenHomePage(NativeWindow owner) {
-    currentOpener(owner, "open", kMakerHomePage, nullptr, nullptr, kShowNormal);
+    currentOpener(owner, kMakerHomePage);
 }
 
 } // namespace qev

@@ -7,8 +7,8 @@
 namespace qev {
 
 // The desktop's handler for web addresses; it starts on its own, and its result is not reported.
-void SystemShellOpen(NativeWindow, const char*, const char* file, const char*, const char*, int) {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(file)));
+void SystemShellOpen(NativeWindow, const char* address) {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(address)));
 }
 
 } // namespace qev

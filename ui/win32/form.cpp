@@ -1,7 +1,6 @@
 #include "ui/win32/form.h"
 
 #include "ui/link_look.h"
-#include "ui/main/form1_design.h"
 
 #include <commctrl.h>
 
@@ -36,14 +35,14 @@ COLORREF ColourRef(std::uint32_t colour) {
     return colour & kSystemColour ? GetSysColor(static_cast<int>(colour & 0xff)) : colour;
 }
 
-Font SongFont(double points, UINT dpi, bool underline, bool italic) {
+Font SongFont(std::u16string_view face, double points, UINT dpi, bool underline, bool italic) {
     LOGFONTW font{};
     font.lfHeight = -std::lround(points * dpi / 72);
     font.lfWeight = FW_NORMAL;
     font.lfItalic = italic;
     font.lfUnderline = underline;
     font.lfCharSet = GB2312_CHARSET;
-    Wide(form1::kSongFace).copy(font.lfFaceName, LF_FACESIZE - 1);
+    Wide(face).copy(font.lfFaceName, LF_FACESIZE - 1);
     return Font(CreateFontIndirectW(&font));
 }
 

@@ -40,8 +40,11 @@ struct FontDeleter {
 };
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// "宋体" (SimSun) at `points` for `dpi`, normal weight, character set GB2312.
-Font SongFont(double points, UINT dpi, bool underline = false, bool italic = false);
+// A face at `points` for `dpi`, normal weight, character set GB2312: the designs' "宋体" (SimSun).
+Font SongFont(std::u16string_view face, double points, UINT dpi, bool underline = false,
+              bool italic = false);
+// The size of a Chinese desktop's default font, which the designs leave to the window's buttons.
+inline constexpr double kDefaultFontPoints = 9;
 
 // Moves a control to its design place, in twips of its parent's client area.
 void Place(HWND control, const TwipsRect& twips, UINT dpi);

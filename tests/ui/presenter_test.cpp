@@ -1,0 +1,319 @@
+// The windows' behaviour, toolkit-free, against fake windows that keep their boxes and list as
+// real controls do and log every other call. The front ends' own tests show only that their
+// events and view calls reach the real controls.
+#include "currency/currency_table.h"
+#include "tests/ui/result_box.h"
+#include "ui/main/form1_presenter.h"
+#include "ui/statement/form2_presenter.h"
+
+#include <gtest/gtest.h>
+
+using namespace qev;
+using form1::Box;
+
+namespace {
+
+// The main window without a toolkit. Writing the amount box raises its change notification, as
+// both toolkits' boxes do.
+class FakeWindow : public form1::View {
+public:
+    FakeWindow() { presenter.Form_Load(); }
+
+    // Keys typed at the caret: "\b" Backspace, "\x7f" Delete, "^" Ctrl+A; any other character
+    // goes in over the selection.
+    void Type(std::u16string_view keys) {
+        for (const char16_t key : keys) {
+            presenter.Text1_BeforeEdit(true);
+            auto [start, end] = std::minmax({selection.start, selection.end});
+            selection = {0, amount.size()};
+            if (key != u'^') {
+                const bool deletes = key == u'\b' || key == u'\x7f';
+                start -= start == end && key == u'\b' && start > 0;
+                end += start == end && key == u'\x7f' && end < amount.size();
+                amount.replace(start, end - start, deletes ? 0 : 1, key);
+                selection.start = selection.end = start + !deletes;
+                presenter.Text1_Change();
+            }
+        }
+    }
+    void Paste(std::u16string_view text) {
+        clipboard = text;
+        presenter.Text1_Paste();
+    }
+    // The amount box with '|' at the caret.
+    std::u16string AmountWithCaret() const {
+        return std::u16string(amount).insert(selection.end, 1, u'|');
+    }
+
+    std::u16string Text(Box box) const override { return box == Box::Amount ? amount : result; }
+    void SetText(Box box, std::u16string_view text) override {
+        (box == Box::Amount ? amount : result) = text;
+        if (box == Box::Amount) {
+            selection = {text.size(), text.size()};
+            presenter.Text1_Change();
+        }
+    }
+    form1::Selection SelectionIn(Box) const override { return selection; }
+    void Edit(Box box, form1::Command command) override {
+        log += (box == Box::Amount ? u"amount:" : u"result:") +
+               std::u16string(1, u'0' + int(command)) + u' ';
+    }
+    bool CanUndo(Box) const override { return false; }
+    bool CanRedo(Box) const override { return true; }
+    void SelectAmount(form1::Selection to) override { selection = to; }
+    void SetCurrencyEntries(const std::vector<std::u16string>& texts) override { entries = texts; }
+    std::optional<std::size_t> CurrencyIndex() const override { return index; }
+    void SetCurrencyIndex(std::size_t at) override { index = at; }
+    form1::OuterSize WindowSize() const override { return size; }
+    void SetWindowSize(int width, int height) override { size = {width, height}; }
+    void PlaceBoxes(const form1::Layout& layout) override { placed = layout; }
+    void Beep() override { log += u"beep "; }
+    void ShowStatusNote(std::u16string_view note) override { log += std::u16string(note) + u' '; }
+    std::optional<std::u16string> ClipboardText() const override { return clipboard; }
+    bool SetClipboardText(std::u16string_view text) override {
+        return !clipboardLocked && (clipboard = text, true);
+    }
+    void SetLinkLook(LinkLook look) override {
+        log += look == kLinkAtRest ? u"rest " : look == kLinkHovered ? u"hover " : u"red ";
+        log += look.italic || look == kLinkAtRest ? u"" : u"upright ";
+    }
+    void ShowStatementWindow() override { log += u"statement "; }
+    void OpenHomePage() override { log += u"home "; }
+
+    std::u16string amount, result, log;
+    form1::Selection selection;
+    std::vector<std::u16string> entries;
+    std::optional<std::size_t> index;
+    form1::OuterSize size{8280, 3780};
+    std::optional<form1::Layout> placed;
+    std::optional<std::u16string> clipboard;
+    bool clipboardLocked = false;
+    form1::Presenter presenter{*this};
+};
+
+TEST(Form1, StartUp) {
+    FakeWindow window;
+    ASSERT_EQ(window.entries.size(), CurrencyRecords().size());
+    EXPECT_EQ(window.entries[0], u"美国美元 US Dollars");
+    EXPECT_EQ(window.entries[207], ListEntryText(207));
+    EXPECT_EQ(window.index, 0u);
+    EXPECT_EQ(window.amount + window.result, u"");
+    window.Type(u"2.5");
+    EXPECT_EQ(window.result, DollarsResult(u"2.5"));
+}
+
+// The box with '|' at the caret, before and after keys or a paste, then the status bar's notes:
+// each edit that loses characters names them, a refused edit beeps; the result box follows.
+TEST(Form1, AmountBoxEdits) {
+    const std::u16string full = u"1234567890123456789012";
+    const struct {
+        std::u16string start, keys, pasted, box;
+    } rows[] = {
+        {u"12|", u"a ", u"", u"12| 已删除非金额字符：a 已删除非金额字符：空格"},
+        {u"|", u"1234。5", u"", u"1234.5|"}, // what a Chinese input method gives
+        {u"12|34", u"^7", u"", u"7|"},
+        {u"|", u".", u"", u"0.|"}, // a leading point gets a zero: ".5" is half a unit
+        {u"0|.5", u"\b", u"", u"0|.5"},
+        {u"|1.5",
+         u"\x7f"
+         u"2",
+         u"", u"02|.5"}, // the caret after that zero
+        {u"|", u"", u"-a1 000\r\n00\t0+",
+         u"1000000| 已删除非金额字符：-、a、空格、换行、制表符、+"},
+        {u"1|9", u"", u"(２，３)元", u"12,3|9 已删除非金额字符：(、)、元"},
+        {u"|", u"", u"1" + std::u16string(40000, u'x') + u"23", u"123| 已删除非金额字符：x"},
+        {u"|", u"", u"abcdefghij7", u"7| 已删除非金额字符：a、b、c、d、e、f、g、h…"},
+        {u"123|4567890123456789012", u"1", u"", u"123|4567890123456789012 beep 金额最多22个字符"},
+        {u"12345|", u"", full, u"12345| beep 金额最多22个字符，未粘贴"},
+        {u"12|", u"", std::u16string(1 << 20, u'7'), u"12| beep 金额最多22个字符，未粘贴"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.start + u" " + row.keys + row.pasted.substr(0, 9)));
+        FakeWindow window;
+        std::u16string start = row.start;
+        const std::size_t caret = start.find(u'|');
+        window.Type(start.erase(caret, 1));
+        window.selection = {caret, caret};
+        window.Type(row.keys);
+        if (!row.pasted.empty()) {
+            window.Paste(row.pasted);
+        }
+        EXPECT_EQ(window.AmountWithCaret() + u' ' + window.log, row.box + u' ');
+        EXPECT_EQ(window.result, DollarsResult(window.amount));
+    }
+}
+
+// A currency chosen converts the amount again, in upper case; an entry beyond the catalogue
+// chooses nothing, and the field's own text goes back to the entry in use.
+TEST(Form1, ChoosingCurrency) {
+    FakeWindow window;
+    window.Type(u"2.5");
+    window.presenter.Command1_Click(2);
+    window.index = CurrencyRecords().size();
+    window.presenter.Combo1_Click();
+    EXPECT_EQ(window.result, u"输入： usd2.50\r\n输出： say us dollars two & fifty cents only");
+    window.index = 1;
+    window.presenter.Combo1_Click();
+    EXPECT_EQ(window.result, AmountToWords(u"2.5", CurrencyAt(1)).text);
+    window.index = 5;
+    window.presenter.Combo1_Validate();
+    EXPECT_EQ(window.index, 1u);
+    window.Type(u"^\b");
+    window.index = 0;
+    window.presenter.Combo1_Click();
+    EXPECT_EQ(window.result, u""); // nothing to convert
+    window.Type(u"2.5");
+    EXPECT_EQ(window.result, DollarsResult(u"2.5"));
+}
+
+// The case buttons recast the result box as it stands, the clerk's own edits included; an index
+// with no button changes nothing.
+TEST(Form1, CaseButtons) {
+    FakeWindow window;
+    window.Type(u"100");
+    window.result += u"  paid  ";
+    const std::u16string title =
+        u"输入： Usd100.00\r\n输出： Say Us Dollars One Hundred Only  Paid";
+    const std::pair<int, std::u16string> presses[] = {{1, title},
+                                                      {2, ToLowerCase(title)},
+                                                      {3, ToLowerCase(title)},
+                                                      {0, ToUpperCase(title)},
+                                                      {-1, ToUpperCase(title)}};
+    for (const auto& [index, result] : presses) {
+        window.presenter.Command1_Click(index);
+        EXPECT_EQ(window.result, result) << index;
+    }
+}
+
+// The wording alone, as the result box holds it, goes to the clipboard and the status bar says
+// so; with none, or a clipboard that cannot be had, nothing is copied and the key beeps.
+TEST(Form1, CopyWording) {
+    const std::u16string title =
+        u"Say Us Dollars One Thousand Two Hundred And Thirty Four & Fifty Cents Only";
+    const struct {
+        std::u16string amount;
+        bool locked;
+        std::u16string log;
+    } rows[] = {
+        {u"1234.5", false, u"已复制：" + title + u' '},
+        {u"1234.5", true, u"beep "},
+        {u"1..5", false, u"beep "},
+        {u"", false, u"beep "},
+    };
+    for (const auto& row : rows) {
+        FakeWindow window;
+        window.Type(row.amount);
+        window.presenter.Command1_Click(1);
+        window.clipboard = u"before";
+        window.clipboardLocked = row.locked;
+        EXPECT_EQ(window.presenter.MenuOf(Box::Amount).back().enabled, row.amount == u"1234.5");
+        window.presenter.CopyWording();
+        EXPECT_EQ(window.clipboard, row.log == u"beep " ? u"before" : title);
+        EXPECT_EQ(window.log, row.log);
+    }
+}
+
+// The boxes' menus: the edit entries enabled as the box and the clipboard allow ("1" on, "0" off,
+// "|" a separator), the wording alone last; a command goes to the box, but a paste into the
+// amount box and copying the wording are the presenter's own.
+TEST(Form1, Menus) {
+    FakeWindow window;
+    const auto entries = [&window](Box box) {
+        std::u16string shown;
+        for (const form1::MenuItem& item : window.presenter.MenuOf(box)) {
+            shown += !item.command ? u'|' : item.enabled ? u'1' : u'0';
+        }
+        return shown;
+    };
+    EXPECT_EQ(entries(Box::Result), u"01|0000|0|0");
+    window.Type(u"12");
+    window.selection = {2, 0};
+    window.clipboard = u"3a4";
+    EXPECT_EQ(entries(Box::Amount), u"01|1111|1|1");
+    window.presenter.MenuCommand(Box::Amount, int(form1::Command::Paste));
+    EXPECT_EQ(window.AmountWithCaret(), u"34|");
+    for (const int command : {1, 7, 8, 0}) {
+        window.presenter.MenuCommand(Box::Result, command);
+    }
+    EXPECT_EQ(window.log,
+              u"已删除非金额字符：a result:1 result:7 已复制：SAY US DOLLARS THIRTY FOUR ONLY ");
+}
+
+// Outer sizes in twips as the window reports them: below the minimum the window is made larger
+// unless the window system keeps its size; the boxes follow the resize rule; a minimised window
+// is left alone.
+TEST(Form1, Resizing) {
+    const std::pair<form1::OuterSize, form1::OuterSize> sizes[] = {
+        {{8280, 4995}, {8280, 4995}},   {{2010, 2010}, {3000, 3780}},
+        {{2010, 5000}, {3000, 5000}},   {{2010, 2010, false}, {2010, 2010, false}},
+        {{40005, 3780}, {40005, 3780}}, {{2010, 2010, true, true}, {2010, 2010, true, true}},
+    };
+    for (const auto& [reported, after] : sizes) {
+        FakeWindow window;
+        window.size = reported;
+        window.presenter.Form_Resize();
+        EXPECT_EQ(window.size.width, after.width);
+        EXPECT_EQ(window.size.height, after.height);
+        const form1::Layout expected = form1::LayOut(after.width, after.height);
+        EXPECT_EQ(window.placed.has_value(), !after.minimised);
+        if (window.placed) {
+            EXPECT_EQ(window.placed->combo1Left, expected.combo1Left);
+            EXPECT_EQ(window.placed->text1Width, expected.text1Width);
+            EXPECT_EQ(window.placed->text2Height, expected.text2Height);
+        }
+    }
+}
+
+// The link's looks after the pointer's steps, each look set once: "m" a move over the link, "p"
+// over Picture1, "1" and "2" a left and a right press, "u" a release, which opens the statement
+// window; a click on the status bar's panel opens the home page.
+TEST(Form1, LinkAndStatusBar) {
+    const std::pair<std::string, std::u16string> rows[] = {
+        {"mm", u"hover "},
+        {"m1", u"hover red "},
+        {"m2", u"hover "},
+        {"m1u", u"hover red statement rest "},
+        {"m2u", u"hover statement rest "},
+        {"m1mpu", u"hover red hover rest statement "},
+        {"1u", u"red upright statement rest "},
+        {"s", u"home "},
+    };
+    for (const auto& [steps, log] : rows) {
+        FakeWindow window;
+        for (const char step : steps) {
+            step == 'm'   ? window.presenter.Label3_MouseMove()
+            : step == 'p' ? window.presenter.Picture1_MouseMove()
+            : step == 'u' ? window.presenter.Label3_MouseUp()
+            : step == 's' ? window.presenter.StatusBar1_PanelClick()
+                          : window.presenter.Label3_MouseDown(step - '0');
+        }
+        EXPECT_EQ(window.log, log) << steps;
+    }
+}
+
+// The statement window: one at most, shown restored and in front at every opening, built anew
+// after it has closed; 确定 closes it, the picture and the address open the home page.
+TEST(Form2, OpensOnceClosesAndLinks) {
+    struct FakeStatement : form2::View {
+        void ShowRestoredInFront() override { log += "shown "; }
+        void Close() override { form2::Closed(*this), log += "closed "; }
+        void OpenHomePage() override { log += "home "; }
+        std::string log;
+        form2::Presenter presenter{*this};
+    };
+    std::vector<std::unique_ptr<FakeStatement>> made;
+    const auto open = [&] {
+        return form2::Open([&] { return made.emplace_back(new FakeStatement).get(); });
+    };
+    EXPECT_EQ(open(), open());
+    made[0]->presenter.Image1_Click();
+    made[0]->presenter.Label4_Click();
+    made[0]->presenter.Command1_Click();
+    EXPECT_NE(open(), made[0].get());
+    form2::Closed(*made[1]);
+    EXPECT_EQ(made.size(), 2u);
+    EXPECT_EQ(made[0]->log, "shown shown home home closed ");
+    EXPECT_EQ(made[1]->log, "shown ");
+}
+
+} // namespace

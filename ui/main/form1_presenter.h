@@ -1,0 +1,134 @@
+// The main window's behaviour, written once for both front ends: its state and every handler
+// under its design name. It reaches the real window only through the View below, which each
+// front end implements on its own controls.
+#pragma once
+
+#include "engine/amount_words.h"
+#include "ui/link_look.h"
+#include "ui/main/form1_design.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qev::form1 {
+
+// The two text boxes: Text1, the amount, and Text2, the result.
+enum class Box { Amount, Result };
+
+// What a box's menu offers. The edit commands are the box's own; the presenter does those that
+// change the amount itself.
+enum class Command { Undo = 1, Redo, Cut, Copy, Paste, Delete, SelectAll, CopyWording };
+
+// An entry of a box's menu; a separator has no command.
+struct MenuItem {
+    std::u16string caption; // with its key after a tab
+    int command = 0;
+    bool enabled = true;
+};
+
+// A selection, or the caret where start and end meet; 0-based, between characters.
+struct Selection {
+    std::size_t start = 0;
+    std::size_t end = 0;
+    bool operator==(const Selection&) const = default;
+};
+
+// The window's outer size in twips, frame and title bar included, and its state: the window
+// system keeps a minimised, maximised or full-screen window's size.
+struct OuterSize {
+    int width = 0;
+    int height = 0;
+    bool sizable = true; // neither maximised nor full screen
+    bool minimised = false;
+};
+
+// What the presenter asks of the real window. Writing a box's text raises no edit of the
+// clerk's: the presenter takes the change notification that follows for its own.
+class View {
+public:
+    virtual ~View() = default;
+
+    virtual std::u16string Text(Box box) const = 0;
+    virtual void SetText(Box box, std::u16string_view text) = 0;
+    virtual Selection SelectionIn(Box box) const = 0;
+    virtual void SelectAmount(Selection selection) = 0;
+    // The box's own edit commands, and whether it can undo and redo.
+    virtual void Edit(Box box, Command command) = 0;
+    virtual bool CanUndo(Box box) const = 0;
+    virtual bool CanRedo(Box box) const = 0;
+
+    // The currency list: its entries, in order, and the entry chosen (none: nothing).
+    virtual void SetCurrencyEntries(const std::vector<std::u16string>& entries) = 0;
+    virtual std::optional<std::size_t> CurrencyIndex() const = 0;
+    virtual void SetCurrencyIndex(std::size_t index) = 0;
+
+    virtual OuterSize WindowSize() const = 0;
+    virtual void SetWindowSize(int width, int height) = 0;
+    // Moves the amount box, the currency list and the result box by the resize rule.
+    virtual void PlaceBoxes(const Layout& layout) = 0;
+
+    virtual void Beep() = 0;
+    // A note in the status bar for a few seconds, in the panel's place.
+    virtual void ShowStatusNote(std::u16string_view note) = 0;
+    virtual std::optional<std::u16string> ClipboardText() const = 0;
+    virtual bool SetClipboardText(std::u16string_view text) = 0;
+
+    virtual void SetLinkLook(LinkLook look) = 0;
+    virtual void ShowStatementWindow() = 0;
+    virtual void OpenHomePage() = 0;
+};
+
+class Presenter {
+public:
+    explicit Presenter(View& view) : view_(view) {}
+
+    // The window's events, forwarded by the front end.
+    void Form_Load();
+    void Form_Resize();
+    void Combo1_Click();
+    // The currency list's field loses the focus, or Enter is pressed there: what was typed into
+    // it chooses nothing, and the field shows the currency in use again.
+    void Combo1_Validate();
+    // Before the clerk's input reaches the amount box (a key, an input method's text, a drop):
+    // where the box goes back to if the edit is refused, and which note a refusal shows.
+    void Text1_BeforeEdit(bool typed);
+    void Text1_Change();
+    // A paste into the amount box, judged before it reaches the box.
+    void Text1_Paste();
+    void Command1_Click(int index);
+    // The wording alone on the clipboard (Ctrl+Shift+C, the boxes' menus).
+    void CopyWording();
+    // A box's menu, as the clerk opens it, and the command chosen from it.
+    std::vector<MenuItem> MenuOf(Box box) const;
+    void MenuCommand(Box box, int command);
+    void Label3_MouseMove();
+    void Label3_MouseDown(int button);
+    void Label3_MouseUp();
+    void Picture1_MouseMove();
+    void StatusBar1_PanelClick();
+
+private:
+    void LoadCurrencyList();
+    // Writes the amount box and converts it: the box's own change notification is not an edit.
+    void WriteAmount(std::u16string_view text, Selection selection);
+    void Convert();
+    // Takes an edit of the amount box, written back when the box does not hold its clean text.
+    void TakeEdit(const AmountEdit& edit, bool writeBack);
+    void SetLinkLook(LinkLook look);
+
+    View& view_;
+    std::size_t currencyIndex_ = 0;
+    SelectedCurrency currency_;
+    // The amount box as the last accepted edit left it, and its selection before the clerk's
+    // latest input: where a refused edit puts it back.
+    std::u16string amount_;
+    Selection before_;
+    bool typed_ = false;
+    bool writing_ = false;
+    LinkLook linkLook_;
+};
+
+} // namespace qev::form1
