@@ -235,4 +235,25 @@ std::optional<std::size_t> FindCurrencyCode(std::u16string_view code) {
     return static_cast<std::size_t>(found - kFields.begin());
 }
 
+std::optional<std::size_t> FindListEntry(std::u16string_view typed) {
+    const auto first = typed.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) {
+        return std::nullopt;
+    }
+    const std::u16string wanted =
+        ToUpperCase(typed.substr(first, typed.find_last_not_of(u' ') - first + 1));
+    if (const auto code = FindCurrencyCode(wanted)) {
+        return code;
+    }
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const std::u16string entry = ListEntryText(i);
+        for (const std::u16string_view name : {std::u16string_view(entry), kFields[i].name}) {
+            if (ToUpperCase(name.substr(0, wanted.size())) == wanted) {
+                return i;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace qev

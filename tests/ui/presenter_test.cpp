@@ -63,7 +63,8 @@ public:
     void SelectAmount(form1::Selection to) override { selection = to; }
     void SetCurrencyEntries(const std::vector<std::u16string>& texts) override { entries = texts; }
     std::optional<std::size_t> CurrencyIndex() const override { return index; }
-    void SetCurrencyIndex(std::size_t at) override { index = at; }
+    void SetCurrencyIndex(std::size_t at) override { field = entries.at(*(index = at)); }
+    std::u16string CurrencyFieldText() const override { return field; }
     form1::OuterSize WindowSize() const override { return size; }
     void SetWindowSize(int width, int height) override { size = {width, height}; }
     void PlaceBoxes(const form1::Layout& layout) override { placed = layout; }
@@ -80,7 +81,7 @@ public:
     void ShowStatementWindow() override { log += u"statement "; }
     void OpenHomePage() override { log += u"home "; }
 
-    std::u16string amount, result, log;
+    std::u16string amount, result, log, field;
     form1::Selection selection;
     std::vector<std::u16string> entries;
     std::optional<std::size_t> index;
@@ -155,9 +156,15 @@ TEST(Form1, ChoosingCurrency) {
     window.index = 1;
     window.presenter.Combo1_Click();
     EXPECT_EQ(window.result, AmountToWords(u"2.5", CurrencyAt(1)).text);
-    window.index = 5;
-    window.presenter.Combo1_Validate();
-    EXPECT_EQ(window.index, 1u);
+    // What is typed into the list's field, then left: a code or the start of a name chooses.
+    const std::pair<std::u16string, std::size_t> typed[] = {
+        {u"1234.5", 1}, {u" eur ", 14}, {u"瑞士", 2}, {u"swiss franc", 2}, {u"", 2}, {u"RUB", 183}};
+    for (const auto& [text, chosen] : typed) {
+        window.field = text;
+        window.presenter.Combo1_Validate();
+        EXPECT_EQ(window.field, window.entries[chosen]);
+        EXPECT_EQ(window.result, AmountToWords(u"2.5", CurrencyAt(chosen)).text);
+    }
     window.Type(u"^\b");
     window.index = 0;
     window.presenter.Combo1_Click();
@@ -229,14 +236,50 @@ TEST(Form1, Menus) {
     window.Type(u"12");
     window.selection = {2, 0};
     window.clipboard = u"3a4";
-    EXPECT_EQ(entries(Box::Amount), u"01|1111|1|1");
+    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|1"); // its history is the presenter's
     window.presenter.MenuCommand(Box::Amount, int(form1::Command::Paste));
     EXPECT_EQ(window.AmountWithCaret(), u"34|");
     for (const int command : {1, 7, 8, 0}) {
         window.presenter.MenuCommand(Box::Result, command);
     }
-    EXPECT_EQ(window.log,
-              u"已删除非金额字符：a result:1 result:7 已复制：SAY US DOLLARS THIRTY FOUR ONLY ");
+    window.presenter.MenuCommand(Box::Amount, int(form1::Command::Undo));
+    window.presenter.MenuCommand(Box::Amount, int(form1::Command::Cut));
+    EXPECT_EQ(window.AmountWithCaret() + window.log,
+              u"|12已删除非金额字符：a result:1 result:7 已复制：SAY US DOLLARS THIRTY FOUR ONLY "
+              u"amount:3 ");
+}
+
+// The amount box's history, step by step: Ctrl+Z ("Z") goes back to the amount before the
+// clerk's last edit, a run of keys or a paste ("P"), Ctrl+Y ("Y") forward again; the program's
+// write-backs and refusals are no steps of their own, and a new edit ends the way forward.
+TEST(Form1, UndoAndRedo) {
+    const std::pair<std::u16string, std::u16string> steps[] = {
+        {u"P991,234.56", u"991,234.56|"},
+        {u"^\b77", u"77|"},
+        {u"P500", u"77500|"},
+        {u"x", u"77500|"},
+        {u"P" + std::u16string(30, u'9'), u"77500|"},
+        {u"Z", u"77|"},
+        {u"Z", u"991,234.56|"},
+        {u"Z", u"|"},
+        {u"Z", u"|"},
+        {u"Y", u"991,234.56|"},
+        {u"Y", u"77|"},
+        {u"Y", u"77500|"},
+        {u"Y", u"77500|"},
+        {u"Z", u"77|"},
+        {u"1", u"771|"},
+        {u"Y", u"771|"},
+    };
+    FakeWindow window;
+    for (const auto& [step, box] : steps) {
+        step == u"Z"             ? window.presenter.Text1_Undo()
+        : step == u"Y"           ? window.presenter.Text1_Redo()
+        : step.starts_with(u'P') ? window.Paste(step.substr(1))
+                                 : window.Type(step);
+        EXPECT_EQ(window.AmountWithCaret(), box) << testing::PrintToString(step);
+        EXPECT_EQ(window.result, DollarsResult(window.amount));
+    }
 }
 
 // Outer sizes in twips as the window reports them: below the minimum the window is made larger

@@ -76,7 +76,7 @@ private slots:
         // Qt's own menus speak the window's language.
         QStringList menu;
         const std::unique_ptr<QMenu> contextMenu(
-            window->findChild<QLineEdit*>("Text1")->createStandardContextMenu());
+            window->findChild<QComboBox*>("Combo1")->lineEdit()->createStandardContextMenu());
         for (const QAction* action : contextMenu->actions()) {
             menu << action->text().section('\t', 0, 0); // without the shortcut
         }
@@ -136,6 +136,23 @@ private slots:
         QTest::keyClick(amountBox, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(window->statusBar()->currentMessage(), "金额最多22个字符，未粘贴");
         QVERIFY(!Control("StatusBar1Panel")->isVisible());
+        QTest::keyClick(amountBox, Qt::Key_Z, Qt::ControlModifier); // Ctrl+Z, then Ctrl+Y
+        QCOMPARE(amount(), "1|23");
+        QTest::keyClick(amountBox, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(amount(), "14|23");
+        // Both boxes' menus in the program's words, copying the wording alone the last.
+        for (QWidget* box : {static_cast<QWidget*>(amountBox), static_cast<QWidget*>(resultBox)}) {
+            QString last;
+            QTimer::singleShot(0, [&last] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                if (menu) {
+                    last = menu->actions().last()->text();
+                    menu->close();
+                }
+            });
+            emit box->customContextMenuRequested({5, 5});
+            QCOMPARE(last, "复制英文大写\tCtrl+Shift+C");
+        }
 
         combo->showPopup(); // an entry chosen from the list
         QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
@@ -146,12 +163,20 @@ private slots:
         combo->lineEdit()->selectAll(); // Return in the list's field
         Type(combo, "xyz\r");
         QCOMPARE(combo->currentText(), combo->itemText(1));
+        combo->lineEdit()->selectAll();
+        Type(combo, "eur\r");
+        QCOMPARE(combo->currentIndex(), 14);
+        // The list opens wide enough for its longest entry.
+        QVERIFY(combo->view()->minimumWidth() >
+                combo->view()->fontMetrics().horizontalAdvance(Q(ListEntryText(141))));
 
-        QTest::mouseClick(Control("Command1(2)"), Qt::LeftButton); // a case button, Ctrl+Shift+C
-        amountBox->setFocus();
+        // A case button, then Ctrl+Shift+C with the focus on it: a key of the whole window.
+        QTest::mouseClick(Control("Command1(2)"), Qt::LeftButton);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        Control("Command1(2)")->setFocus();
         QTest::keyClick(handle, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        const QString wording =
-            "say great britain pounds one thousand four hundred and twenty three only";
+        const QString wording = "say euros one thousand four hundred and twenty three only";
         QCOMPARE(clipboard->text(), wording);
         QVERIFY(!clipboard->supportsSelection() ||
                 clipboard->text(QClipboard::Selection) == wording);
@@ -175,11 +200,30 @@ private slots:
         QCOMPARE(shellCalls, QList<ShellCall>{HomePageCall(window->winId())});
     }
 
+    // Drawn whole at any scale (the tests run at 1 and at 1.5): the link's underline, and the
+    // result box's bottom border above the status bar.
+    void drawnWhole() {
+        const QImage shot = window->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const auto lineAt = [&](QWidget* control, int fromBottom, const QColor& background) {
+            const QRect at(control->mapTo(window, QPoint()) * ratio, control->size() * ratio);
+            int dark = 0;
+            for (int x = at.left(); x <= at.right(); ++x) {
+                dark += shot.pixelColor(x, at.bottom() - fromBottom) != background;
+            }
+            return dark > at.width() * 2 / 3;
+        };
+        const QColor background = window->palette().color(QPalette::Window);
+        QVERIFY(lineAt(Control("Label3"), 0, background) ||
+                lineAt(Control("Label3"), 1, background));
+        QVERIFY(lineAt(Control("Text2"), 0, background));
+    }
+
     // The statement window: every control at its design place; the address reads as the end of
     // line 3 (it starts where line 3's wrapping leaves its last text line, after "官方网站： ",
     // level with it, inside line 3's label and drawn above it); only a left click on the picture
     // or the address opens the home page, for this window; opened again while minimised it comes
-    // back restored; Space on 确定 and the close box close it, Escape does not.
+    // back restored; Enter and Space on 确定 and the close box close it, Escape does not.
     void statementWindow() {
         CloseStatementWindows();
         shellCalls.clear();
@@ -228,6 +272,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), ::Control(statement, "Command1"));
         QTest::keyClick(::Control(statement, "Command1"), Qt::Key_Escape);
         QVERIFY(statement->isVisible());
+        QTest::keyClick(::Control(statement, "Command1"), Qt::Key_Return);
+        QVERIFY(!statement->isVisible());
+        statement = Form2::Open();
         QTest::keyClick(::Control(statement, "Command1"), Qt::Key_Space);
         QVERIFY(!statement->isVisible());
         statement = Form2::Open();

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 using namespace qev;
 using win32::TextOf;
@@ -75,6 +76,32 @@ std::u16string Clipboard(HWND owner, std::optional<std::u16string_view> text = {
     GlobalUnlock(data);
     CloseClipboard();
     return held;
+}
+
+// The entries of the popup menu that `open` shows, read as it opens, which closes it.
+std::vector<std::u16string> MenuShownBy(const std::function<void()>& open) {
+    static std::vector<std::u16string> shown;
+    shown.clear();
+    const HHOOK hook = SetWindowsHookExW(
+        WH_MSGFILTER,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const HWND popup = FindWindowW(L"#32768", nullptr);
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            const int count = code == MSGF_MENU && shown.empty() ? GetMenuItemCount(menu) : 0;
+            for (int i = 0; i < count; ++i) {
+                wchar_t text[64] = {};
+                GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+                shown.push_back(reinterpret_cast<const char16_t*>(text));
+            }
+            if (!shown.empty()) {
+                EndMenu();
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    open();
+    UnhookWindowsHookEx(hook);
+    return shown;
 }
 
 // The text colour and font a static control is drawn with.
@@ -209,31 +236,62 @@ TEST_F(Windows, EventsAndViewCalls) {
     Clipboard(form, std::u16string(20, u'9')); // Ctrl+V past the limit: a note in the panel's place
     Type(amountBox, u"\x16");
     EXPECT_EQ(amount() + StatusText(), u"13|2金额最多22个字符，未粘贴");
+    Type(amountBox, u"\x1a"); // Ctrl+Z, then Ctrl+Y
+    EXPECT_EQ(amount(), u"1|2");
+    Type(amountBox, u"\x19");
+    EXPECT_EQ(amount(), u"13|2");
+    // Both boxes' menus in the program's words, copying the wording alone the last.
+    for (const HWND box : {amountBox, resultBox}) {
+        EXPECT_EQ(MenuShownBy([box] { SendMessageW(box, WM_CONTEXTMENU, WPARAM(box), -1); }).back(),
+                  u"复制英文大写\tCtrl+Shift+C");
+    }
 
     SetFocus(parts.hwndItem); // an entry chosen with the arrow key
     SendMessageW(parts.hwndItem, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(TextOf(resultBox), AmountToWords(u"132", CurrencyAt(1)).text);
-    Type(parts.hwndItem, u"瑞士法郎"); // text typed into the field, then left
+    SetWindowTextW(parts.hwndItem, L"xyz"); // text typed into the field, then left
     SetFocus(amountBox);
     EXPECT_EQ(TextOf(combo), u"英国英镑 Great Britain Pounds");
+    SetFocus(parts.hwndItem);
+    SetWindowTextW(parts.hwndItem, L"eur");
+    PostMessageW(parts.hwndItem, WM_KEYDOWN, VK_RETURN, 0); // Enter, through the message loop
+    Pump();
+    EXPECT_EQ(TextOf(resultBox), AmountToWords(u"132", CurrencyAt(14)).text);
+    // The list opens wide enough for its longest entry, within the screen.
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0)));
+    SIZE widest{};
+    GetTextExtentPoint32W(dc, win32::Wide(ListEntryText(141)).c_str(),
+                          int(ListEntryText(141).size()), &widest);
+    DeleteDC(dc);
+    EXPECT_GT(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), widest.cx);
+    EXPECT_LT(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN));
 
-    SendMessageW(Form1Control("Command1", 1), BM_CLICK, 0, 0); // a case button, Ctrl+Shift+C
+    // A case button, then Ctrl+Shift+C with the focus on it: a key of the whole window.
+    SendMessageW(Form1Control("Command1", 1), BM_CLICK, 0, 0);
+    SetFocus(Form1Control("Command1", 1));
     BYTE keys[256] = {};
     keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
     SetKeyboardState(keys);
-    SendMessageW(resultBox, WM_KEYDOWN, 'C', 1);
+    PostMessageW(Form1Control("Command1", 1), WM_KEYDOWN, 'C', 1);
+    Pump();
     keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
-    const std::u16string wording = u"Say Great Britain Pounds One Hundred And Thirty Two Only";
+    const std::u16string wording = u"Say Euros One Hundred And Thirty Two Only";
     EXPECT_EQ(Clipboard(form), wording);
     EXPECT_EQ(StatusText(), u"已复制：" + wording);
 
     SetWindowPos(form, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER); // below the minimum
-    RECT outer;
+    RECT outer, bar, update;
     GetWindowRect(form, &outer);
     EXPECT_EQ((outer.right - outer.left) * 15, 3000);
     EXPECT_EQ((outer.bottom - outer.top) * 15, 3780);
     EXPECT_EQ(Pixels(combo)[0] * 15, form1::LayOut(3000, 3780).combo1Left);
+    Pump();
+    SetWindowPos(form, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER); // the whole bar anew
+    GetClientRect(statusBar, &bar);
+    GetUpdateRect(statusBar, &update, FALSE);
+    EXPECT_TRUE(EqualRect(&bar, &update));
 
     SendMessageW(link, WM_MOUSEMOVE, 0, 0); // the link's looks
     EXPECT_TRUE(linkLooks(kLinkHovered));
@@ -246,11 +304,25 @@ TEST_F(Windows, EventsAndViewCalls) {
     ReleaseCapture();
     SendMessageW(Form1Control("Picture1"), WM_MOUSEMOVE, 0, 0);
     EXPECT_TRUE(linkLooks(kLinkAtRest));
+    // Its underline drawn, in a face taller than the design's (Wine's stand-in for SimSun) too:
+    // a line of the text's colour across the label's bottom rows.
+    UpdateWindow(form);
+    const HDC window = GetDC(link);
+    const auto [left, top, width, height] = Pixels(link);
+    int longest = 0;
+    for (int y = height - 2; y < height; ++y) {
+        for (int x = 0, run = 0; x < width; ++x) {
+            run = GetPixel(window, x, y) == win32::ColourRef(kLinkAtRest.colour) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    ReleaseDC(link, window);
+    EXPECT_GE(longest, width * 2 / 3);
 }
 
 // The statement window: opened again, the one window comes back restored and in front, the
 // focus on 确定; a fixed tool window of the design's size that no window owns, the address blue
-// and underlined; its links open the home page for it; Enter and Escape leave it open, 确定
+// and underlined; its links open the home page for it; Escape leaves it open, Enter on 确定
 // closes it; and the program ends with its last window, whichever it is.
 TEST_F(Windows, StatementWindow) {
     const HWND open = Form2::Open();
@@ -279,12 +351,11 @@ TEST_F(Windows, StatementWindow) {
     }
     EXPECT_EQ(shellCalls,
               std::vector(2, std::to_string(NativeWindow(open)) + ' ' + kMakerHomePage));
-    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-        PostMessageW(ok, WM_KEYDOWN, key, 0);
-        Pump();
-    }
+    PostMessageW(ok, WM_KEYDOWN, VK_ESCAPE, 0);
+    Pump();
     EXPECT_TRUE(IsWindow(open));
-    SendMessageW(ok, BM_CLICK, 0, 0);
+    PostMessageW(ok, WM_KEYDOWN, VK_RETURN, 0); // Enter presses the button with the focus
+    Pump();
     EXPECT_FALSE(IsWindow(open));
 
     const HWND statement = Form2::Open();

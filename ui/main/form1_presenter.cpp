@@ -36,7 +36,11 @@ void Presenter::Combo1_Click() {
 }
 
 void Presenter::Combo1_Validate() {
-    view_.SetCurrencyIndex(currencyIndex_);
+    const std::optional<std::size_t> named = FindListEntry(view_.CurrencyFieldText());
+    view_.SetCurrencyIndex(named.value_or(currencyIndex_));
+    if (named && *named != currencyIndex_) {
+        Combo1_Click();
+    }
 }
 
 void Presenter::Convert() {
@@ -68,7 +72,7 @@ void Presenter::Text1_Paste() {
     if (!pasted) {
         return;
     }
-    before_ = view_.SelectionIn(Box::Amount);
+    Text1_BeforeEdit(false);
     std::u16string text = view_.Text(Box::Amount);
     const auto [start, end] = std::minmax(before_.start, before_.end);
     text.replace(start, end - start, *pasted);
@@ -89,11 +93,39 @@ void Presenter::TakeEdit(const AmountEdit& edit, bool writeBack) {
     if (writeBack) {
         WriteAmount(edit.text, {edit.caret, edit.caret});
     }
+    if (edit.text != amount_) {
+        if (!(typed_ && typing_)) {
+            undo_.push_back({amount_, before_});
+        }
+        redo_.clear();
+        typing_ = typed_;
+    }
     amount_ = edit.text;
     Convert();
     if (!edit.removedNote.empty()) {
         view_.ShowStatusNote(edit.removedNote);
     }
+}
+
+void Presenter::Text1_Undo() {
+    Restore(undo_, redo_);
+}
+
+void Presenter::Text1_Redo() {
+    Restore(redo_, undo_);
+}
+
+void Presenter::Restore(std::vector<State>& from, std::vector<State>& other) {
+    if (from.empty()) {
+        return;
+    }
+    other.push_back({amount_, view_.SelectionIn(Box::Amount)});
+    const State state = from.back();
+    from.pop_back();
+    WriteAmount(state.amount, state.selection);
+    amount_ = state.amount;
+    typing_ = false;
+    Convert();
 }
 
 void Presenter::WriteAmount(std::u16string_view text, Selection selection) {
@@ -115,8 +147,9 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
     const auto item = [](std::u16string_view caption, Command command, bool enabled) {
         return MenuItem{std::u16string(caption), static_cast<int>(command), enabled};
     };
-    return {item(u"撤消(&U)\tCtrl+Z", Command::Undo, view_.CanUndo(box)),
-            item(u"重做(&R)\tCtrl+Y", Command::Redo, view_.CanRedo(box)),
+    const bool amount = box == Box::Amount;
+    return {item(u"撤消(&U)\tCtrl+Z", Command::Undo, amount ? !undo_.empty() : view_.CanUndo(box)),
+            item(u"重做(&R)\tCtrl+Y", Command::Redo, amount ? !redo_.empty() : view_.CanRedo(box)),
             {},
             item(u"剪切(&T)\tCtrl+X", Command::Cut, selected),
             item(u"复制(&C)\tCtrl+C", Command::Copy, selected),
@@ -130,12 +163,21 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
 }
 
 void Presenter::MenuCommand(Box box, int command) {
-    if (command == static_cast<int>(Command::CopyWording)) {
+    // The amount box's history and pastes are the presenter's own; its cut and delete are edits.
+    const auto kind = static_cast<Command>(command);
+    if (kind == Command::CopyWording) {
         CopyWording();
-    } else if (box == Box::Amount && command == static_cast<int>(Command::Paste)) {
+    } else if (box == Box::Amount && kind == Command::Undo) {
+        Text1_Undo();
+    } else if (box == Box::Amount && kind == Command::Redo) {
+        Text1_Redo();
+    } else if (box == Box::Amount && kind == Command::Paste) {
         Text1_Paste();
     } else if (command > 0 && command < static_cast<int>(Command::CopyWording)) {
-        view_.Edit(box, static_cast<Command>(command));
+        if (box == Box::Amount) {
+            Text1_BeforeEdit(false);
+        }
+        view_.Edit(box, kind);
     }
 }
 

@@ -63,7 +63,10 @@ public:
     // The currency list: its entries, in order, and the entry chosen (none: nothing).
     virtual void SetCurrencyEntries(const std::vector<std::u16string>& entries) = 0;
     virtual std::optional<std::size_t> CurrencyIndex() const = 0;
+    // Chooses the entry, which the list's field then shows from its start.
     virtual void SetCurrencyIndex(std::size_t index) = 0;
+    // What the list's field holds, typed into or chosen.
+    virtual std::u16string CurrencyFieldText() const = 0;
 
     virtual OuterSize WindowSize() const = 0;
     virtual void SetWindowSize(int width, int height) = 0;
@@ -89,8 +92,9 @@ public:
     void Form_Load();
     void Form_Resize();
     void Combo1_Click();
-    // The currency list's field loses the focus, or Enter is pressed there: what was typed into
-    // it chooses nothing, and the field shows the currency in use again.
+    // The currency list's field loses the focus, or Enter is pressed there: a text that names an
+    // entry by its code or the start of its name chooses it; any other goes back to the entry in
+    // use.
     void Combo1_Validate();
     // Before the clerk's input reaches the amount box (a key, an input method's text, a drop):
     // where the box goes back to if the edit is refused, and which note a refusal shows.
@@ -98,6 +102,11 @@ public:
     void Text1_Change();
     // A paste into the amount box, judged before it reaches the box.
     void Text1_Paste();
+    // Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z) in the amount box: the amount before the clerk's last edit,
+    // and back again. A run of keys is one edit; the program's own write-backs and refusals are
+    // none.
+    void Text1_Undo();
+    void Text1_Redo();
     void Command1_Click(int index);
     // The wording alone on the clipboard (Ctrl+Shift+C, the boxes' menus).
     void CopyWording();
@@ -117,6 +126,12 @@ private:
     void Convert();
     // Takes an edit of the amount box, written back when the box does not hold its clean text.
     void TakeEdit(const AmountEdit& edit, bool writeBack);
+    // Puts the box back to a state of its history, the one it leaves going to `other`.
+    struct State {
+        std::u16string amount;
+        Selection selection;
+    };
+    void Restore(std::vector<State>& from, std::vector<State>& other);
     void SetLinkLook(LinkLook look);
 
     View& view_;
@@ -128,6 +143,8 @@ private:
     Selection before_;
     bool typed_ = false;
     bool writing_ = false;
+    std::vector<State> undo_, redo_;
+    bool typing_ = false; // the last step of the history is a run of keys still going on
     LinkLook linkLook_;
 };
 

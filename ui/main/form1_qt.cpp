@@ -6,6 +6,7 @@
 #include "ui/statement/form2_qt.h"
 #include "ui/statement/open_home_page.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -80,6 +83,22 @@ void Form1::BuildControls() {
             Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             Text2->setTabChangesFocus(true);
+            // A plain box in the frame's grey: the style's sunken panel loses its bottom line at
+            // some heights when the desktop scales by a fraction (150%), and the box looks cut
+            // by the status bar. Its scroll bar keeps the window's colours.
+            Text2->setFrameStyle(QFrame::Box | QFrame::Plain);
+            {
+                QPalette palette = Text2->palette(), bar = palette;
+                for (const auto group :
+                     {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                    bar.setColor(group, QPalette::WindowText,
+                                 bar.color(group, QPalette::WindowText));
+                }
+                Text2->verticalScrollBar()->setPalette(bar);
+                palette.setColor(QPalette::WindowText,
+                                 palette.color(QPalette::Window).darker(140).lighter(108));
+                Text2->setPalette(palette);
+            }
             break;
         case form1::Kind::AmountBox:
             // No maximum length on the box itself, not even Qt's default of 32,767: it would cut
@@ -98,14 +117,13 @@ void Form1::BuildControls() {
             StatusBar1->addWidget(StatusBar1Panel);
             break;
         case form1::Kind::CurrencyList:
-            // Typing into the field selects nothing: no insertion, no completion, and Return is
-            // caught in eventFilter.
+            // What is typed into the field counts only as the presenter takes it: no insertion,
+            // no completion, and Return is caught in eventFilter.
             control = Combo1 = new QComboBox(client);
             Combo1->setEditable(true);
             Combo1->setInsertPolicy(QComboBox::NoInsert);
             Combo1->setCompleter(nullptr);
             Combo1->setEditText(Q(design.text));
-            Combo1->installEventFilter(this);
             break;
         }
         control->setObjectName(QString::fromLatin1(design.name.data(), design.name.size()));
@@ -137,15 +155,15 @@ void Form1::BuildControls() {
 }
 
 void Form1::ConnectHandlers() {
-    // The result box's menu, and the wording alone by its key in both boxes.
+    // The boxes' menus, and the wording alone by its key anywhere in the window.
+    Text1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Text1, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { ShowMenu(Box::Amount, Text1->mapToGlobal(at)); });
     Text2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Text2, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { ShowMenu(Box::Result, Text2->viewport()->mapToGlobal(at)); });
-    for (QWidget* box : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) {
-        auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), box, nullptr,
-                                  nullptr, Qt::WidgetShortcut);
-        connect(key, &QShortcut::activated, this, [this] { presenter_.CopyWording(); });
-    }
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this),
+            &QShortcut::activated, this, [this] { presenter_.CopyWording(); });
 
     connect(Combo1, &QComboBox::activated, this, [this] { presenter_.Combo1_Click(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { presenter_.Text1_Change(); });
@@ -180,14 +198,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         const bool isReturn = key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
         if (isReturn || event->type() == QEvent::FocusOut) {
             presenter_.Combo1_Validate();
+        } else if (event->type() == QEvent::FocusIn) { // the entry's start, once Qt has selected it
+            QMetaObject::invokeMethod(
+                this, [this] { ShowFieldStart(); }, Qt::QueuedConnection);
         }
         return isReturn;
     }
-    if (watched == Text1) {
-        if (key && key->matches(QKeySequence::Paste)) {
-            presenter_.Text1_Paste();
+    if (watched == Text1 && key) { // the amount box's history and pastes are the presenter's
+        const QKeyCombination pressed = key->keyCombination();
+        const bool redo = key->matches(QKeySequence::Redo) || pressed == (Qt::CTRL | Qt::Key_Y) ||
+                          pressed == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        if (redo || key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Paste)) {
+            redo                               ? presenter_.Text1_Redo()
+            : key->matches(QKeySequence::Undo) ? presenter_.Text1_Undo()
+                                               : presenter_.Text1_Paste();
             return true;
         }
+    }
+    if (watched == Text1) {
         // The clerk's input only: the box's other events (paints, timers, input method
         // queries) tell nothing of where an edit came from.
         if (event->isInputEvent() || event->type() == QEvent::InputMethod ||
@@ -288,10 +316,17 @@ bool Form1::CanRedo(Box box) const {
 }
 
 void Form1::SetCurrencyEntries(const std::vector<std::u16string>& entries) {
+    // The list opens wide enough for its longest entry, within the screen.
     Combo1->clear();
+    int widest = 0;
     for (const std::u16string& entry : entries) {
         Combo1->addItem(Q(entry));
+        widest = std::max(widest, Combo1->view()->fontMetrics().horizontalAdvance(Q(entry)));
     }
+    QAbstractItemView* list = Combo1->view();
+    list->setMinimumWidth(std::min(widest + list->verticalScrollBar()->sizeHint().width() +
+                                       2 * list->frameWidth() + 12,
+                                   Combo1->screen()->availableGeometry().width()));
 }
 
 std::optional<std::size_t> Form1::CurrencyIndex() const {
@@ -302,6 +337,18 @@ std::optional<std::size_t> Form1::CurrencyIndex() const {
 void Form1::SetCurrencyIndex(std::size_t index) {
     Combo1->setCurrentIndex(static_cast<int>(index));
     Combo1->setEditText(Combo1->itemText(static_cast<int>(index)));
+    ShowFieldStart();
+}
+
+void Form1::ShowFieldStart() {
+    // A long entry shows its start, not its end with the code: selected, with the caret first.
+    const int length = static_cast<int>(Combo1->currentText().size());
+    Combo1->hasFocus() ? Combo1->lineEdit()->setSelection(length, -length)
+                       : Combo1->lineEdit()->setCursorPosition(0);
+}
+
+std::u16string Form1::CurrencyFieldText() const {
+    return Combo1->currentText().toStdU16String();
 }
 
 // Outer sizes with the frame the design assumes, whatever the window system draws, so the layout

@@ -34,6 +34,7 @@ private:
     void BuildControls();
     void ConnectHandlers();
     void ShowMenu(form1::Box box, QPoint at);
+    void ShowFieldStart();
 
     // form1::View
     std::u16string Text(form1::Box box) const override;
@@ -46,6 +47,7 @@ private:
     void SetCurrencyEntries(const std::vector<std::u16string>& entries) override;
     std::optional<std::size_t> CurrencyIndex() const override;
     void SetCurrencyIndex(std::size_t index) override;
+    std::u16string CurrencyFieldText() const override;
     form1::OuterSize WindowSize() const override;
     void SetWindowSize(int width, int height) override;
     void PlaceBoxes(const form1::Layout& layout) override;

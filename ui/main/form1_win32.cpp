@@ -14,6 +14,7 @@ using win32::TextOf;
 namespace {
 
 constexpr UINT_PTR kStatusNoteTimer = 1;
+constexpr WORD kCopyWordingKey = 50; // below the controls' ids, beside IDOK and IDCANCEL
 // How far the currency list drops below its field.
 constexpr int kDroppedListTwips = 3600;
 constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -56,6 +57,8 @@ HWND Form1::Create() {
                                    form1::kTitle)) {
         return nullptr;
     }
+    ACCEL copyWording{FCONTROL | FSHIFT | FVIRTKEY, 'C', kCopyWordingKey};
+    form->keys_ = CreateAcceleratorTableW(&copyWording, 1);
     form->BuildControls();
     form->PlaceControls();
     form->presenter_.Form_Load();
@@ -84,8 +87,8 @@ void Form1::BuildControls() {
             break;
         case form1::Kind::PictureBox:
             Picture1 = make(hwnd_, design, WC_STATICW, SS_NOTIFY | WS_CLIPCHILDREN);
-            Label3 = make(Picture1, form1::ControlNamed("Label3"), WC_STATICW,
-                          SS_LEFTNOWORDWRAP | SS_NOTIFY);
+            Label3 =
+                make(Picture1, form1::ControlNamed("Label3"), WC_STATICW, SS_OWNERDRAW | SS_NOTIFY);
             break;
         case form1::Kind::Button:
             Command1[static_cast<std::size_t>(design.index)] =
@@ -159,6 +162,7 @@ void Form1::PlaceControls() {
                   SendMessageW(StatusBar1, SB_SETMINHEIGHT, height, 0);
                   SendMessageW(StatusBar1, WM_SIZE, 0, 0);
               });
+    FitDroppedWidth();
     presenter_.Form_Resize(); // the boxes as the window's size has them, at the new DPI too
 }
 
@@ -187,8 +191,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
         const auto button = std::find(Command1.begin(), Command1.end(), from);
-        if (from == Text1 && code == EN_CHANGE) {
+        if (code == 1 && LOWORD(wParam) == kCopyWordingKey) { // anywhere in the window
+            presenter_.CopyWording();
+        } else if (from == Text1 && code == EN_CHANGE) {
             presenter_.Text1_Change();
+        } else if (from == Combo1 && code == CBN_SETFOCUS) {
+            ShowFieldStart();
         } else if (from == Combo1 && code == CBN_SELCHANGE) {
             presenter_.Combo1_Click();
         } else if ((from == Combo1 && code == CBN_KILLFOCUS) ||
@@ -215,9 +223,26 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }
         break;
+    case WM_DRAWITEM: {
+        // The link drawn from its bottom: in a face taller than SimSun, as Wine's stand-in is, an
+        // underline drawn from the top would fall below the label.
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.hwndItem != Label3) {
+            break;
+        }
+        FillRect(item.hDC, &item.rcItem,
+                 reinterpret_cast<HBRUSH>(
+                     HandleMessage(WM_CTLCOLORSTATIC, WPARAM(item.hDC), LPARAM(Label3))));
+        SelectObject(item.hDC, reinterpret_cast<HFONT>(SendMessageW(Label3, WM_GETFONT, 0, 0)));
+        RECT rect = item.rcItem;
+        DrawTextW(item.hDC, win32::Wide(form1::ControlNamed("Label3").text).c_str(), -1, &rect,
+                  DT_SINGLELINE | DT_BOTTOM | DT_NOPREFIX);
+        return TRUE;
+    }
     case WM_SIZE:
-        if (StatusBar1) {                            // the controls are made after the window
-            SendMessageW(StatusBar1, WM_SIZE, 0, 0); // docked to the bottom edge
+        if (StatusBar1) {                              // the controls are made after the window
+            SendMessageW(StatusBar1, WM_SIZE, 0, 0);   // docked to the bottom edge
+            InvalidateRect(StatusBar1, nullptr, TRUE); // no old size grip left in its middle
             presenter_.Form_Resize();
         }
         return 0;
@@ -241,32 +266,30 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
-    if (control == Text1 || control == Text2) {
-        if (message == WM_CHAR && wParam == 1) {
-            SendMessageW(control, EM_SETSEL, 0, -1); // Ctrl+A, which older edit controls ignore
-            return 0;
-        }
-        // Ctrl+Shift+C copies the wording alone; the Ctrl+C character that follows the key is
-        // not the box's to copy its selection with.
-        if (message == WM_KEYDOWN && wParam == 'C' && shift && GetKeyState(VK_CONTROL) < 0) {
-            presenter_.CopyWording();
-            return 0;
-        }
-        if (message == WM_CHAR && wParam == 3 && shift) {
-            return 0;
-        }
-    }
-    if (control == Text2 && message == WM_CONTEXTMENU) {
-        ShowMenu(Box::Result, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    if ((control == Text1 || control == Text2) && message == WM_CHAR && wParam == 1) {
+        SendMessageW(control, EM_SETSEL, 0, -1); // Ctrl+A, which older edit controls ignore
         return 0;
     }
-    if (control == Text1 && message == WM_PASTE) { // Ctrl+V, Shift+Insert, the menu's Paste
-        presenter_.Text1_Paste();
+    if ((control == Text1 || control == Text2) && message == WM_CONTEXTMENU) {
+        ShowMenu(control == Text1 ? Box::Amount : Box::Result,
+                 {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     }
-    if (control == Text1 &&
-        (message == WM_CHAR || message == WM_IME_CHAR || message == WM_KEYDOWN)) {
-        presenter_.Text1_BeforeEdit(true);
+    if (control == Text1) {
+        // The box's history and pastes are the presenter's: Ctrl+Z, Alt+Backspace, Ctrl+Y and
+        // Ctrl+Shift+Z, and Ctrl+V, Shift+Insert and WM_PASTE from elsewhere.
+        const bool undo = (message == WM_CHAR && wParam == 0x1a && !shift) || message == WM_UNDO ||
+                          message == EM_UNDO || (message == WM_SYSKEYDOWN && wParam == VK_BACK);
+        const bool redo = message == WM_CHAR && (wParam == 0x19 || (wParam == 0x1a && shift));
+        if (undo || redo || message == WM_PASTE) {
+            undo   ? presenter_.Text1_Undo()
+            : redo ? presenter_.Text1_Redo()
+                   : presenter_.Text1_Paste();
+            return 0;
+        }
+        if (message == WM_CHAR || message == WM_IME_CHAR || message == WM_KEYDOWN) {
+            presenter_.Text1_BeforeEdit(true);
+        }
     }
     if (control == Label3) {
         switch (message) {
@@ -300,7 +323,7 @@ LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM 
             presenter_.Picture1_MouseMove();
             return 0;
         }
-        if (message == WM_CTLCOLORSTATIC) { // Label3's colours are the window's to give
+        if (message == WM_CTLCOLORSTATIC || message == WM_DRAWITEM) { // Label3 is the window's
             return SendMessageW(hwnd_, message, wParam, lParam);
         }
     }
@@ -328,6 +351,41 @@ void Form1::SetCurrencyEntries(const std::vector<std::u16string>& entries) {
     for (const std::u16string& entry : entries) {
         SendMessageW(Combo1, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Wide(entry).c_str()));
     }
+    FitDroppedWidth();
+}
+
+void Form1::FitDroppedWidth() {
+    // The list opens wide enough for its longest entry, within the screen.
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, songFont_.get());
+    LONG widest = 0;
+    for (LRESULT i = 0, count = SendMessageW(Combo1, CB_GETCOUNT, 0, 0); i < count; ++i) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(Combo1, CB_GETLBTEXTLEN, i, 0)),
+                           L'\0');
+        SendMessageW(Combo1, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, entry.c_str(), static_cast<int>(entry.size()), &size);
+        widest = std::max(widest, size.cx);
+    }
+    DeleteDC(dc);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof(screen);
+    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &screen);
+    const int width =
+        widest + GetSystemMetricsForDpi(SM_CXVSCROLL, dpi_) + TwipsToPixels(180, dpi_);
+    SendMessageW(Combo1, CB_SETDROPPEDWIDTH,
+                 std::min<LONG>(width, screen.rcWork.right - screen.rcWork.left), 0);
+}
+
+void Form1::ShowFieldStart() {
+    // A long entry shows its start, not its end with the code: the caret first, all selected
+    // while the field has the focus.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    GetComboBoxInfo(Combo1, &parts);
+    const bool focused = GetFocus() == parts.hwndItem;
+    SendMessageW(parts.hwndItem, EM_SETSEL, focused ? GetWindowTextLengthW(parts.hwndItem) : 0, 0);
+    SendMessageW(parts.hwndItem, EM_SCROLLCARET, 0, 0);
 }
 
 std::optional<std::size_t> Form1::CurrencyIndex() const {

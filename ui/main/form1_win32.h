@@ -24,6 +24,8 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
     void ShowMenu(form1::Box box, POINT at);
+    void FitDroppedWidth();
+    void ShowFieldStart();
     HWND BoxOf(form1::Box box) const { return box == form1::Box::Amount ? Text1 : Text2; }
 
     // form1::View
@@ -44,7 +46,9 @@ private:
     std::optional<std::size_t> CurrencyIndex() const override;
     void SetCurrencyIndex(std::size_t index) override {
         SendMessageW(Combo1, CB_SETCURSEL, index, 0);
+        ShowFieldStart();
     }
+    std::u16string CurrencyFieldText() const override { return win32::TextOf(Combo1); }
     form1::OuterSize WindowSize() const override;
     void SetWindowSize(int width, int height) override {
         SetWindowPos(hwnd_, nullptr, 0, 0, win32::PixelsAtLeast(width, dpi_),

@@ -76,8 +76,8 @@ void Form2::BuildControls() {
             break;
         case form2::Kind::Button:
             control = Command1 = new QPushButton(Q(design.text), this);
-            // No default button: Enter does not close the window, Space on the button does.
-            Command1->setAutoDefault(false);
+            // No default button: Enter and Space press it only while it has the focus.
+            Command1->setAutoDefault(true);
             break;
         }
         control->setObjectName(QString::fromLatin1(design.name.data(), design.name.size()));

@@ -71,7 +71,7 @@ void Form2::BuildControls() {
             Image1 = make(WC_STATICW, SS_OWNERDRAW | SS_NOTIFY);
             break;
         case form2::Kind::Button:
-            // No default button: Enter does not close the window, Space on the button does.
+            // No default button: Enter and Space press it only while it has the focus.
             Command1 = make(WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP);
             break;
         }
@@ -105,10 +105,12 @@ void Form2::PlaceControls() {
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
-        // Enter and Escape come as IDOK and IDCANCEL, which no control has: they do nothing.
+        // Enter comes as IDOK and presses the button that has the focus, as in a dialog; Escape
+        // comes as IDCANCEL, which no control has.
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
-        if (from == Command1 && code == BN_CLICKED) {
+        if ((from == Command1 && code == BN_CLICKED) ||
+            (LOWORD(wParam) == IDOK && GetFocus() == Command1)) {
             presenter_.Command1_Click();
         } else if (from == Image1 && code == STN_CLICKED) {
             presenter_.Image1_Click();

@@ -60,10 +60,22 @@ RECT ChildRect(HWND control) {
 }
 
 void Dispatch(MSG& message) {
-    if (!IsDialogMessageW(GetAncestor(message.hwnd, GA_ROOT), &message)) {
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    const HACCEL keys = Form::KeysOf(root);
+    if (!(keys && TranslateAcceleratorW(root, keys, &message)) &&
+        !IsDialogMessageW(root, &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+HACCEL Form::KeysOf(HWND window) {
+    // Only a form's own window holds a form in its user data.
+    const bool form = window && GetWindowLongPtrW(window, GWLP_WNDPROC) ==
+                                    reinterpret_cast<LONG_PTR>(&WindowProcedure);
+    const auto* of =
+        form ? reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
+    return of ? of->keys_ : nullptr;
 }
 
 bool Form::CreateWindowOfClass(const wchar_t* className, HICON icon, DWORD style, DWORD exStyle,

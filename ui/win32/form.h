@@ -51,8 +51,8 @@ void Place(HWND control, const TwipsRect& twips, UINT dpi);
 // A control's rectangle in its parent's client area, in pixels.
 RECT ChildRect(HWND control);
 
-// Hands a message from the queue to its window, with the dialog keys in both forms: Tab and
-// Shift+Tab through the controls in tab order.
+// Hands a message from the queue to its window, with each form's keys of the whole window first,
+// and the dialog keys in both forms: Tab and Shift+Tab through the controls in tab order.
 void Dispatch(MSG& message);
 
 class Form {
@@ -61,10 +61,12 @@ public:
     Form& operator=(const Form&) = delete;
 
     HWND Handle() const { return hwnd_; }
+    // The keys of the whole window of the form that `window` is, if any.
+    static HACCEL KeysOf(HWND window);
 
 protected:
     Form() = default;
-    virtual ~Form() = default;
+    virtual ~Form() { DestroyAcceleratorTable(keys_); }
 
     // Makes the window, registering its class on first use; the window owns this object from
     // then on and deletes it when it is destroyed. The window is hidden and has no controls.
@@ -88,6 +90,8 @@ protected:
     // Takes the focus when the window is activated: the control last focused, or the design's
     // first.
     HWND focus_ = nullptr;
+    // Keys of the whole window, as accelerators: WM_COMMAND with 1 in its high word.
+    HACCEL keys_ = nullptr;
 
 private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
