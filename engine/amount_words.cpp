@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <stdexcept>
 
 namespace qev {
@@ -239,7 +241,7 @@ std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
 
 } // namespace
 
-std::u16string ThreeDigitsToWords(std::u16string_view group) {
+std::u16string ThreeDigitsToWords(std::u16string_view group, const WordingForm& form) {
     // Hundreds, tens and units: a group of fewer than three digits has zeros before them.
     const std::size_t size = std::min<std::size_t>(group.size(), 3);
     int digits[3] = {};
@@ -251,7 +253,8 @@ std::u16string ThreeDigitsToWords(std::u16string_view group) {
     const auto append = [&words](std::string_view word) { words.append(word.begin(), word.end()); };
     if (hundreds != 0) {
         append(kUnitWords[hundreds]);
-        append(tens + units != 0 ? " hundred and " : " hundred ");
+        append(tens + units != 0 && form[FormChoice::Hundreds] == 0 ? " hundred and "
+                                                                    : " hundred ");
     }
     if (tens == 1) {
         append(kTeenWords[units]);
@@ -260,7 +263,7 @@ std::u16string ThreeDigitsToWords(std::u16string_view group) {
     }
     if (tens != 0) {
         append(kTensWords[tens]);
-        append(" ");
+        append(units != 0 && form[FormChoice::Tens] != 0 ? "-" : " ");
     }
     if (units != 0) {
         append(kUnitWords[units]);
@@ -280,78 +283,98 @@ PaddedText<Char>::PaddedText(std::basic_string<Char> text)
 constexpr std::size_t kGroups = kMaxIntegerDigits / 3;
 constexpr std::size_t kFullEcho = 4 * kGroups + kMaxFractionDigits;
 
-// The wording's words in one letter style, each in a slot: the words of every group value 0 to
-// 999, the scale word of each of the five groups of three digits from the left (none for the
-// last), and "& " with the words of every number of hundredths or thousandths 1 to 999.
+// The wording's words in one letter style and with the group words in one form (hyphens,
+// "hundred and"), each in a slot: the words of every group value 0 to 999, the scale word of each
+// of the five groups of three digits from the left (none for the last), "& " and "and " with the
+// words of every number of hundredths or thousandths 1 to 999, and the other words of the frame.
 template <typename Char>
 struct PreparedCurrency<Char>::Words {
-    explicit Words(CaseStyle style);
-    static const Words& In(CaseStyle style);
+    Words(CaseStyle style, const WordingForm& form);
+    static const Words& In(CaseStyle style, const WordingForm& form);
 
     std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
     std::array<Slot<Char, 16>, kGroups> scales;
-    std::array<Slot<Char, 40>, 1000> subunits; // "& seven hundred and seventy seven "
-    std::basic_string<Char> say, only;
+    std::array<std::array<Slot<Char, 40>, 1000>, 2> subunits; // "& " and "and "
+    Slot<Char, 8> zero, andWord;
+    std::basic_string<Char> openings[3], only;
 };
 
 template <typename Char>
-PreparedCurrency<Char>::Words::Words(CaseStyle style)
-    : say(Encoded<Char>(StyledWords("say ", style))),
+PreparedCurrency<Char>::Words::Words(CaseStyle style, const WordingForm& form)
+    : openings{Encoded<Char>(StyledWords("say ", style)),
+               Encoded<Char>(StyledWords("say total ", style)),
+               {}},
       only(Encoded<Char>(StyledWords("only", style))) {
+    const auto styled = [style](const std::string& words) {
+        return Encoded<Char>(StyledWords(words, style));
+    };
     for (int v = 0; v < 1000; ++v) {
         const char16_t digits[] = {static_cast<char16_t>(u'0' + v / 100),
                                    static_cast<char16_t>(u'0' + v / 10 % 10),
                                    static_cast<char16_t>(u'0' + v % 10)};
-        const std::u16string groupWords = ThreeDigitsToWords({digits, 3});
+        const std::u16string groupWords = ThreeDigitsToWords({digits, 3}, form);
         const std::string words(groupWords.begin(), groupWords.end()); // plain ASCII
-        Fill(groups[v], Encoded<Char>(StyledWords(words, style)));
+        Fill(groups[v], styled(words));
         if (v > 0) {
-            Fill(subunits[v], Encoded<Char>(StyledWords("& " + words, style)));
+            Fill(subunits[0][v], styled("& " + words));
+            Fill(subunits[1][v], styled("and " + words));
         }
     }
     for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
-        Fill(scales[k], Encoded<Char>(StyledWords(kScaleWords[kScaleWords.size() - 1 - k], style)));
+        Fill(scales[k], styled(std::string(kScaleWords[kScaleWords.size() - 1 - k])));
     }
+    Fill(zero, styled("zero "));
+    Fill(andWord, styled("and "));
 }
 
-// Each style's words are made at its first use.
+// Each style's and form's words are made at their first use.
 template <typename Char>
-auto PreparedCurrency<Char>::Words::In(CaseStyle style) -> const Words& {
-    switch (style) {
-    case CaseStyle::Title: {
-        static const Words title(CaseStyle::Title);
-        return title;
+auto PreparedCurrency<Char>::Words::In(CaseStyle style, const WordingForm& form) -> const Words& {
+    static std::mutex lock;
+    static std::array<std::unique_ptr<const Words>, 12> made;
+    const std::size_t index = static_cast<std::size_t>(style) * 4 + form[FormChoice::Tens] * 2 +
+                              form[FormChoice::Hundreds];
+    const std::lock_guard<std::mutex> guard(lock);
+    if (!made.at(index)) {
+        made[index] = std::make_unique<const Words>(style, form);
     }
-    case CaseStyle::Lower: {
-        static const Words lower(CaseStyle::Lower);
-        return lower;
-    }
-    default: {
-        static const Words upper(CaseStyle::Upper);
-        return upper;
-    }
-    }
+    return *made[index];
 }
 
 template <typename Char>
 PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
-                                         std::basic_string_view<Char> lineBreak)
-    : words_(Words::In(style)),
+                                         std::basic_string_view<Char> lineBreak,
+                                         const WordingForm& form)
+    : words_(Words::In(style, form)),
       echoStart_(Encoded<Char>(kEchoLabel) +
                  Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
-      wordingStart_(std::basic_string<Char>(lineBreak) + Encoded<Char>(kWordingLabel) + words_.say +
-                    Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')),
-      endings_{PaddedText<Char>(words_.only),
-               PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
-                                Char(' ') + words_.only)},
-      decimals_(currency.decimals == 3 ? 3 : 2) {
+      wordingStart_(std::basic_string<Char>(lineBreak) + Encoded<Char>(kWordingLabel) +
+                    words_.openings[form[FormChoice::Opening]] +
+                    (form[FormChoice::Currency]
+                         ? std::basic_string<Char>()
+                         : Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' '))),
+      nameAfter_(form[FormChoice::Currency]
+                     ? Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')
+                     : std::basic_string<Char>()),
+      subunitFirst_(Encoded<Char>(StyledWords("and ", style)) +
+                    Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) + Char(' ')),
+      fractionEnd_(Encoded<Char>(currency.decimals == 3 ? std::string_view("/1000 ")
+                                                        : std::string_view("/100 "))),
+      endings_{
+          PaddedText<Char>(form[FormChoice::Closing] ? std::basic_string<Char>() : words_.only),
+          PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
+                           Char(' ') +
+                           (form[FormChoice::Closing] ? std::basic_string<Char>() : words_.only))},
+      form_(form), decimals_(currency.decimals == 3 ? 3 : 2) {
     // No move goes on further than it writes, so the widths of all the moves added up are room
     // for any Result text.
-    room_ =
-        Width(echoStart_) + kFullEcho + Width(wordingStart_) +
-        kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) / sizeof(Char) +
-        sizeof(words_.subunits[0].text) / sizeof(Char) +
-        std::max(Width(endings_[0]), Width(endings_[1]));
+    room_ = Width(echoStart_) + kFullEcho + Width(wordingStart_) +
+            (kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) +
+             sizeof(words_.zero.text) + sizeof(words_.subunits[0][0].text) +
+             sizeof(words_.groups[0].text) + sizeof(words_.andWord.text)) /
+                sizeof(Char) +
+            Width(nameAfter_) + Width(subunitFirst_) + kMaxFractionDigits + Width(fractionEnd_) +
+            std::max(Width(endings_[0]), Width(endings_[1]));
 }
 
 template <typename Char>
@@ -379,16 +402,34 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
     at = Put(at + shown, wordingStart_);
 
     const Words& words = words_;
+    const Char* integer = at;
     for (std::size_t g = 0; g < kGroups; ++g) {
         if (values[g] != 0) { // an all-zero group has neither words nor a scale word
             at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
         }
     }
+    const std::size_t subunitForm = form_[FormChoice::Subunit];
+    if (at == integer && subunitForm != 0) { // "& FIFTY CENTS" alone, as designed; else "ZERO"
+        at = Put(at, words.zero);
+    }
+    if (nameAfter_.size != 0) {
+        at = Put(at, nameAfter_);
+    }
     // Hundredths are the first two digits of the three.
     int subunits =
         (read.fraction[0] - '0') * 100 + (read.fraction[1] - '0') * 10 + (read.fraction[2] - '0');
     subunits /= decimals_ == 3 ? 1 : 10;
-    return Put(Put(at, words.subunits[subunits]), endings_[subunits != 0]);
+    if (subunitForm < 2) { // "& FIFTY CENTS", "AND FIFTY CENTS"
+        at = Put(Put(at, words.subunits[subunitForm][subunits]), endings_[subunits != 0]);
+    } else if (subunitForm == 2) { // "AND CENTS FIFTY"
+        at = Put(subunits != 0 ? Put(Put(at, subunitFirst_), words.groups[subunits]) : at,
+                 endings_[0]);
+    } else { // "AND 50/100", always
+        at = std::copy_n(read.fraction.begin(), decimals_, Put(at, words.andWord));
+        at = Put(Put(at, fractionEnd_), endings_[0]);
+    }
+    // Without "ONLY", nothing follows the last word.
+    return at[-1] == Char(' ') ? at - 1 : at;
 }
 
 template <typename Char>
@@ -408,10 +449,21 @@ template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;
 template class PreparedCurrency<char16_t>;
 
-Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency) {
+std::optional<std::u16string> AmountDigits(std::u16string_view amount, std::size_t decimals) {
+    const ReadAmount<char16_t> read = Read(amount, decimals);
+    if (read.problem != AmountProblem::None) {
+        return std::nullopt;
+    }
+    return std::u16string(read.LastDigits(), kMaxIntegerDigits) +
+           std::u16string(read.fraction.data(), decimals);
+}
+
+Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency,
+                         const WordingForm& form) {
     std::u16string text;
-    const AmountProblem problem = PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kLineBreak)
-                                      .AppendResult(text, amount);
+    const AmountProblem problem =
+        PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kLineBreak, form)
+            .AppendResult(text, amount);
     if (problem == AmountProblem::None) {
         return {std::move(text), true};
     }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "engine/case_styles.h"
+#include "engine/wording_form.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -63,7 +65,7 @@ template <typename Char>
 class PreparedCurrency {
 public:
     PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
-                     std::basic_string_view<Char> lineBreak);
+                     std::basic_string_view<Char> lineBreak, const WordingForm& form = {});
 
     // Appends the Result text of the amount, as AmountToWords gives it in this style. When the
     // amount cannot be written out, appends nothing and says why (AmountToWords gives that Result
@@ -81,8 +83,12 @@ private:
     const Words& words_;
     PaddedText<Char> echoStart_;    // "输入： " and the code
     PaddedText<Char> wordingStart_; // the line break, "输出： SAY ", the name and a space
-    PaddedText<Char> endings_[2];   // "ONLY"; the subunit name, a space and "ONLY"
-    std::size_t decimals_;          // 2 or 3
+    PaddedText<Char> nameAfter_;    // the name and a space, after the whole units, or nothing
+    PaddedText<Char> subunitFirst_; // "AND", the subunit name and a space
+    PaddedText<Char> fractionEnd_;  // "/100 " or "/1000 "
+    PaddedText<Char> endings_[2];   // "ONLY"; the subunit name, a space and "ONLY" (or nothing)
+    WordingForm form_;
+    std::size_t decimals_; // 2 or 3
     std::size_t room_ = 0;
 };
 
@@ -90,15 +96,21 @@ extern template class PreparedCurrency<char>;
 extern template class PreparedCurrency<char16_t>;
 
 // Words of one group of one to three decimal digits, lower case, each word part followed by one
-// space ("three hundred and forty "); empty when every digit is zero. Two digits read as tens and
-// units ("05" is five). Anything but a digit counts as zero.
-std::u16string ThreeDigitsToWords(std::u16string_view group);
+// space ("three hundred and forty "; "thirty-four " and "one hundred one " in those forms); empty
+// when every digit is zero. Two digits read as tens and units ("05" is five). Anything but a
+// digit counts as zero.
+std::u16string ThreeDigitsToWords(std::u16string_view group, const WordingForm& form = {});
 
 // The Result text for an amount made of "0123456789,.": commas are ignored, spaces at both ends
 // cut, at most 15 integer digits and the currency's decimals that matter (leading integer and
 // trailing fraction zeros beyond them are dropped). An amount that cannot be written out exactly
 // (a second decimal point, too many digits, any other character) gives an error Result text
 // instead.
-Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency);
+Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency,
+                         const WordingForm& form = {});
+
+// The amount's digits as they are written out: its last 15 integer digits, zeros before them to
+// make up the fifteen, then the currency's decimals; nothing when it cannot be written out.
+std::optional<std::u16string> AmountDigits(std::u16string_view amount, std::size_t decimals);
 
 } // namespace qev

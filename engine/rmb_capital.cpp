@@ -1,5 +1,7 @@
 #include "engine/rmb_capital.h"
 
+#include "engine/amount_words.h"
+
 namespace qev {
 
 namespace {
@@ -48,6 +50,11 @@ std::u16string RmbCapital(std::u16string_view digits) {
         text += u'整';
     }
     return text;
+}
+
+std::optional<std::u16string> RmbCapitalOf(std::u16string_view amount) {
+    const std::optional<std::u16string> digits = AmountDigits(amount, 2);
+    return digits ? std::optional(RmbCapital(*digits)) : std::nullopt;
 }
 
 } // namespace qev

@@ -136,6 +136,63 @@ TEST(Engine, Thousandths) {
     }
 }
 
+// The forms a wording can take, each choice alone and together: "abcdef" are the values of the
+// sub-unit, opening, closing, currency, tens and hundreds choices ("000000" is the design's).
+TEST(Engine, WordingForms) {
+    const SelectedCurrency dinars{u"Kuwaiti Dinar", u"KWD", u"fils", 3};
+    const struct {
+        std::string_view form;
+        std::u16string_view amount, wording;
+        const SelectedCurrency& currency = kUsDollars;
+    } rows[] = {
+        {"100000", u"1234.5",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR AND FIFTY CENTS ONLY"},
+        {"200000", u"1234.5",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR AND CENTS FIFTY ONLY"},
+        {"300000", u"1234.5",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR AND 50/100 ONLY"},
+        {"010000", u"1234.5",
+         u"SAY TOTAL US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY"},
+        {"020000", u"1234.5",
+         u"US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY"},
+        {"001000", u"1234.5",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS"},
+        {"000100", u"1234.5",
+         u"SAY ONE THOUSAND TWO HUNDRED AND THIRTY FOUR US DOLLARS & FIFTY CENTS ONLY"},
+        {"000010", u"1234.5",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY-FOUR & FIFTY CENTS ONLY"},
+        {"000001", u"1234.5",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED THIRTY FOUR & FIFTY CENTS ONLY"},
+        {"210010", u"1234.5",
+         u"SAY TOTAL US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY-FOUR AND CENTS FIFTY ONLY"},
+        // A zero integer part: the design's "& FIFTY CENTS" alone, "ZERO" in the other forms.
+        {"000100", u"0.5", u"SAY US DOLLARS & FIFTY CENTS ONLY"},
+        {"100000", u"0.5", u"SAY US DOLLARS ZERO AND FIFTY CENTS ONLY"},
+        {"200100", u"0.55", u"SAY ZERO US DOLLARS AND CENTS FIFTY FIVE ONLY"},
+        // The cheque form's clause is always there, in thousandths too.
+        {"300000", u"100", u"SAY US DOLLARS ONE HUNDRED AND 00/100 ONLY"},
+        {"301000", u"0", u"SAY US DOLLARS ZERO AND 00/100"},
+        {"300000", u"12.5", u"SAY KUWAITI DINAR TWELVE AND 500/1000 ONLY", dinars},
+        {"200011", u"112.075", u"SAY KUWAITI DINAR ONE HUNDRED TWELVE AND FILS SEVENTY-FIVE ONLY",
+         dinars},
+        // Nothing but words, single spaces, no "AND" twice.
+        {"221111", u"101.45", u"ONE HUNDRED ONE US DOLLARS AND CENTS FORTY-FIVE"},
+        {"021000", u"0", u"US DOLLARS"},
+        {"121100", u"100", u"ONE HUNDRED US DOLLARS"},
+    };
+    for (const auto& row : rows) {
+        WordingForm form;
+        for (std::size_t k = 0; k < form.values.size(); ++k) {
+            form.values[k] = static_cast<std::uint8_t>(row.form[k] - '0');
+        }
+        const std::u16string text = AmountToWords(row.amount, row.currency, form).text;
+        const std::u16string design = AmountToWords(row.amount, row.currency).text;
+        const std::size_t lineBreak = text.find(u"\r\n输出： ");
+        EXPECT_EQ(text.substr(lineBreak + 6), row.wording) << row.form;
+        EXPECT_EQ(text.substr(0, lineBreak), design.substr(0, design.find(u'\r'))); // the echo
+    }
+}
+
 TEST(Engine, AmountToWordsTakesAnyLength) {
     // Far beyond any 16-bit count: zeros lose nothing, anything else is refused.
     const std::u16string zeros(70000, u'0');
