@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace qev;
 using form1::Box;
 
@@ -17,7 +19,10 @@ namespace {
 // both toolkits' boxes do.
 class FakeWindow : public form1::View {
 public:
-    FakeWindow() { presenter.Form_Load(); }
+    explicit FakeWindow(std::map<std::string, std::u16string, std::less<>> kept = {})
+        : settings(std::move(kept)) {
+        presenter.Form_Load();
+    }
 
     // Keys typed at the caret: "\b" Backspace, "\x7f" Delete, "^" Ctrl+A; any other character
     // goes in over the selection.
@@ -74,6 +79,13 @@ public:
     bool SetClipboardText(std::u16string_view text) override {
         return !clipboardLocked && (clipboard = text, true);
     }
+    std::optional<std::u16string> Setting(std::string_view key) const override {
+        const auto kept = settings.find(key);
+        return kept == settings.end() ? std::nullopt : std::optional(kept->second);
+    }
+    bool SetSetting(std::string_view key, std::u16string_view value) override {
+        return !settingsLocked && (settings[std::string(key)] = value, true);
+    }
     void SetLinkLook(LinkLook look) override {
         log += look == kLinkAtRest ? u"rest " : look == kLinkHovered ? u"hover " : u"red ";
         log += look.italic || look == kLinkAtRest ? u"" : u"upright ";
@@ -88,7 +100,8 @@ public:
     form1::OuterSize size{8280, 3780};
     std::optional<form1::Layout> placed;
     std::optional<std::u16string> clipboard;
-    bool clipboardLocked = false;
+    bool clipboardLocked = false, settingsLocked = false;
+    std::map<std::string, std::u16string, std::less<>> settings;
     form1::Presenter presenter{*this};
 };
 
@@ -144,8 +157,8 @@ TEST(Form1, AmountBoxEdits) {
     }
 }
 
-// A currency chosen converts the amount again, in upper case; an entry beyond the catalogue
-// chooses nothing, and the field's own text goes back to the entry in use.
+// A currency chosen converts the amount again, in the letter case last chosen; an entry beyond
+// the catalogue chooses nothing; the field's text chooses by a code or the start of a name.
 TEST(Form1, ChoosingCurrency) {
     FakeWindow window;
     window.Type(u"2.5");
@@ -155,7 +168,7 @@ TEST(Form1, ChoosingCurrency) {
     EXPECT_EQ(window.result, u"输入： usd2.50\r\n输出： say us dollars two & fifty cents only");
     window.index = 1;
     window.presenter.Combo1_Click();
-    EXPECT_EQ(window.result, AmountToWords(u"2.5", CurrencyAt(1)).text);
+    EXPECT_EQ(window.result, ToLowerCase(AmountToWords(u"2.5", CurrencyAt(1)).text));
     // What is typed into the list's field, then left: a code or the start of a name chooses.
     const std::pair<std::u16string, std::size_t> typed[] = {
         {u"1234.5", 1}, {u" eur ", 14}, {u"瑞士", 2}, {u"swiss franc", 2}, {u"", 2}, {u"RUB", 183}};
@@ -163,14 +176,14 @@ TEST(Form1, ChoosingCurrency) {
         window.field = text;
         window.presenter.Combo1_Validate();
         EXPECT_EQ(window.field, window.entries[chosen]);
-        EXPECT_EQ(window.result, AmountToWords(u"2.5", CurrencyAt(chosen)).text);
+        EXPECT_EQ(window.result, ToLowerCase(AmountToWords(u"2.5", CurrencyAt(chosen)).text));
     }
     window.Type(u"^\b");
     window.index = 0;
     window.presenter.Combo1_Click();
     EXPECT_EQ(window.result, u""); // nothing to convert
     window.Type(u"2.5");
-    EXPECT_EQ(window.result, DollarsResult(u"2.5"));
+    EXPECT_EQ(window.result, ToLowerCase(DollarsResult(u"2.5")));
 }
 
 // The case buttons recast the result box as it stands, the clerk's own edits included; an index
@@ -213,7 +226,7 @@ TEST(Form1, CopyWording) {
         window.presenter.Command1_Click(1);
         window.clipboard = u"before";
         window.clipboardLocked = row.locked;
-        EXPECT_EQ(window.presenter.MenuOf(Box::Amount).back().enabled, row.amount == u"1234.5");
+        EXPECT_EQ(window.presenter.MenuOf(Box::Amount)[10].enabled, row.amount == u"1234.5");
         window.presenter.CopyWording();
         EXPECT_EQ(window.clipboard, row.log == u"beep " ? u"before" : title);
         EXPECT_EQ(window.log, row.log);
@@ -232,11 +245,11 @@ TEST(Form1, Menus) {
         }
         return shown;
     };
-    EXPECT_EQ(entries(Box::Result), u"01|0000|0|0");
+    EXPECT_EQ(entries(Box::Result), u"01|0000|0|00||0"); // then the forms and their default
     window.Type(u"12");
     window.selection = {2, 0};
     window.clipboard = u"3a4";
-    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|1"); // its history is the presenter's
+    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|10"); // its history is the presenter's
     window.presenter.MenuCommand(Box::Amount, int(form1::Command::Paste));
     EXPECT_EQ(window.AmountWithCaret(), u"34|");
     for (const int command : {1, 7, 8, 0}) {
@@ -279,6 +292,81 @@ TEST(Form1, UndoAndRedo) {
                                  : window.Type(step);
         EXPECT_EQ(window.AmountWithCaret(), box) << testing::PrintToString(step);
         EXPECT_EQ(window.result, DollarsResult(window.amount));
+    }
+}
+
+// The wording's forms in the result box's menu: each choice's values, the one in use checked;
+// choosing one converts at once and is kept, as the letter case last chosen is; a window started
+// with kept choices uses them, a damaged one reading as the design's; a choice that cannot be
+// kept is said once and still holds.
+TEST(Form1, WordingFormsAndCaseKept) {
+    FakeWindow window;
+    window.Type(u"1234.5");
+    const auto chosen = [&window] {
+        std::string values;
+        for (const form1::MenuItem& choice : window.presenter.MenuOf(Box::Result)[13].submenu) {
+            for (const form1::MenuItem& value : choice.submenu) {
+                values += *value.chosen ? '1' : '0';
+            }
+            values += ' ';
+        }
+        return values;
+    };
+    EXPECT_EQ(window.presenter.MenuOf(Box::Result)[13].caption, u"英文格式");
+    EXPECT_EQ(chosen(), "1000 100 10 10 10 10 ");
+    const int subunit = int(form1::Command::FormValue), tens = subunit + 40;
+    for (const int command : {subunit + 2, subunit + 9, tens + 1}) {
+        window.presenter.MenuCommand(Box::Result, command);
+    }
+    window.presenter.Command1_Click(1);
+    EXPECT_EQ(chosen(), "0010 100 10 10 01 10 ");
+    window.Type(u"^\b12345.6");
+    const std::u16string title =
+        u"输入： Usd12,345.60\r\n输出： Say Us Dollars Twelve Thousand Three Hundred And "
+        u"Forty-five And Cents Sixty Only";
+    EXPECT_EQ(window.result, title);
+    using Kept = std::map<std::string, std::u16string, std::less<>>;
+    EXPECT_EQ(window.settings,
+              (Kept{{"subunit", u"and-cents"}, {"tens", u"hyphens"}, {"case", u"title"}}));
+
+    FakeWindow next(Kept{{"subunit", u"and-cents"},
+                         {"tens", u"hyphens"},
+                         {"case", u"title"},
+                         {"opening", u"nonsense"},
+                         {"closing", u"几"}});
+    next.Type(u"12345.6");
+    EXPECT_EQ(next.result, title);
+    next.settingsLocked = true;
+    next.presenter.MenuCommand(Box::Result, int(form1::Command::DefaultForms));
+    next.presenter.Command1_Click(0);
+    EXPECT_EQ(next.result, DollarsResult(u"12345.6"));
+    EXPECT_EQ(next.log, u"无法保存所选格式，本次仍然有效 ");
+}
+
+// The Chinese capital of the amount, for the Chinese yuan alone: on the clipboard and said in the
+// status bar; for another currency, or with no amount written out, the entry is off and the key
+// beeps.
+TEST(Form1, RmbCapital) {
+    FakeWindow window;
+    const struct {
+        std::size_t currency;
+        std::u16string amount, copied;
+    } rows[] = {
+        {12, u"1409.5", u"人民币壹仟肆佰零玖元伍角整"},
+        {12, u"1..5", u""},
+        {12, u"", u""},
+        {0, u"1409.5", u""},
+    };
+    for (const auto& row : rows) {
+        window.index = row.currency;
+        window.presenter.Combo1_Click();
+        window.Type(u"^\b" + row.amount);
+        window.clipboard = u"before";
+        window.log.clear();
+        EXPECT_EQ(window.presenter.MenuOf(Box::Amount).back().enabled, !row.copied.empty());
+        window.presenter.MenuCommand(Box::Amount, int(form1::Command::CopyRmbCapital));
+        EXPECT_EQ(window.clipboard, row.copied.empty() ? u"before" : row.copied);
+        EXPECT_EQ(window.log, row.copied.empty() ? u"beep " : u"已复制：" + row.copied + u' ');
     }
 }
 

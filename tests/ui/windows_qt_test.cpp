@@ -15,12 +15,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -58,6 +60,8 @@ private slots:
         InstallSongFaceSubstitutes();
         InstallQtTranslations();
         SetShellOpener(&RecordShellCall);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kestrune", "qev-amount-words")
+            .clear(); // no choice kept from a run before
         window = new Form1;
         window->show();
         window->activateWindow(); // no window manager may be there to do it
@@ -140,18 +144,18 @@ private slots:
         QCOMPARE(amount(), "1|23");
         QTest::keyClick(amountBox, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(amount(), "14|23");
-        // Both boxes' menus in the program's words, copying the wording alone the last.
+        // Both boxes' menus in the program's words, copying the wording alone among them.
         for (QWidget* box : {static_cast<QWidget*>(amountBox), static_cast<QWidget*>(resultBox)}) {
-            QString last;
-            QTimer::singleShot(0, [&last] {
+            QString copyWording;
+            QTimer::singleShot(0, [&copyWording] {
                 auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                 if (menu) {
-                    last = menu->actions().last()->text();
+                    copyWording = menu->actions().at(10)->text();
                     menu->close();
                 }
             });
             emit box->customContextMenuRequested({5, 5});
-            QCOMPARE(last, "复制英文大写\tCtrl+Shift+C");
+            QCOMPARE(copyWording, "复制英文大写\tCtrl+Shift+C");
         }
 
         combo->showPopup(); // an entry chosen from the list
@@ -198,6 +202,50 @@ private slots:
         QVERIFY(linkLooks(link->palette().color(QPalette::ButtonText)));
         QTest::mouseClick(Control("StatusBar1Panel"), Qt::LeftButton);
         QCOMPARE(shellCalls, QList<ShellCall>{HomePageCall(window->winId())});
+    }
+
+    // A form chosen in the result box's menu converts at once and is kept for the next run, as the
+    // letter case is; Ctrl+Shift+R copies the Chinese capital for the yuan; a damaged file of
+    // kept choices gives the design's form.
+    void keptChoicesAndRmbCapital() {
+        auto* combo = window->findChild<QComboBox*>("Combo1");
+        auto* amountBox = window->findChild<QLineEdit*>("Text1");
+        auto* resultBox = window->findChild<QPlainTextEdit*>("Text2");
+        combo->lineEdit()->selectAll();
+        Type(combo, "CNY\r");
+        amountBox->setText("1409.5");
+        QTest::mouseClick(Control("Command1(2)"), Qt::LeftButton);
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QMenu* forms = menu->actions().at(13)->menu();
+            QCOMPARE(menu->actions().at(13)->text(), "英文格式");
+            forms->actions().at(1)->menu()->actions().at(1)->trigger(); // 开头: SAY TOTAL
+            menu->close();
+        });
+        emit resultBox->customContextMenuRequested({5, 5});
+        const QString wording = "say total renminbi yuan one thousand four hundred and nine & "
+                                "fifty fen only";
+        QCOMPARE(resultBox->toPlainText().section('\n', 1), "输出： " + wording);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->windowHandle(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), "人民币壹仟肆佰零玖元伍角整");
+        for (const bool damaged : {false, true}) {
+            QSettings kept(QSettings::NativeFormat, QSettings::UserScope, "Kestrune",
+                           "qev-amount-words");
+            if (damaged) {
+                QFile file(kept.fileName());
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("[General\nopening=\x01\"say-total\ncase=42\n");
+            }
+            Form1 next;
+            auto* nextAmount = next.findChild<QLineEdit*>("Text1");
+            nextAmount->setText("1");
+            QCOMPARE(next.findChild<QPlainTextEdit*>("Text2")->toPlainText().section('\n', 1),
+                     damaged ? "输出： SAY US DOLLARS ONE ONLY"
+                             : "输出： say total us dollars one only");
+        }
     }
 
     // Drawn whole at any scale (the tests run at 1 and at 1.5): the link's underline, and the

@@ -29,6 +29,9 @@ void RecordShellCall(NativeWindow owner, const char* address) {
     shellCalls.push_back(std::to_string(owner) + ' ' + address);
 }
 
+// Where the window keeps its choices between runs.
+constexpr wchar_t kKept[] = L"Software\\Kestrune\\QEV英文金额大写转换工具";
+
 // Delivers what is queued, as the program's message loop does, without waiting.
 void Pump() {
     for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
@@ -78,10 +81,13 @@ std::u16string Clipboard(HWND owner, std::optional<std::u16string_view> text = {
     return held;
 }
 
-// The entries of the popup menu that `open` shows, read as it opens, which closes it.
-std::vector<std::u16string> MenuShownBy(const std::function<void()>& open) {
+// The entries of the popup menu that `open` shows, read as it opens; then the entry whose
+// mnemonic is `choose` is chosen, or none.
+std::vector<std::u16string> MenuShownBy(const std::function<void()>& open, wchar_t choose = 0) {
     static std::vector<std::u16string> shown;
+    static wchar_t chosen;
     shown.clear();
+    chosen = choose;
     const HHOOK hook = SetWindowsHookExW(
         WH_MSGFILTER,
         [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
@@ -93,7 +99,9 @@ std::vector<std::u16string> MenuShownBy(const std::function<void()>& open) {
                 GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
                 shown.push_back(reinterpret_cast<const char16_t*>(text));
             }
-            if (!shown.empty()) {
+            if (count > 0 && chosen) {
+                PostMessageW(popup, WM_CHAR, chosen, 0);
+            } else if (count > 0) {
                 EndMenu();
             }
             return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -127,6 +135,10 @@ protected:
     void SetUp() override {
         SetShellOpener(&RecordShellCall);
         shellCalls.clear();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKept); // no choice kept from a run before
+        Open();
+    }
+    void Open() {
         form = Form1::Create();
         ShowWindow(form, SW_SHOWNORMAL);
         SetForegroundWindow(form);
@@ -242,7 +254,7 @@ TEST_F(Windows, EventsAndViewCalls) {
     EXPECT_EQ(amount(), u"13|2");
     // Both boxes' menus in the program's words, copying the wording alone the last.
     for (const HWND box : {amountBox, resultBox}) {
-        EXPECT_EQ(MenuShownBy([box] { SendMessageW(box, WM_CONTEXTMENU, WPARAM(box), -1); }).back(),
+        EXPECT_EQ(MenuShownBy([box] { SendMessageW(box, WM_CONTEXTMENU, WPARAM(box), -1); }).at(10),
                   u"复制英文大写\tCtrl+Shift+C");
     }
 
@@ -318,6 +330,44 @@ TEST_F(Windows, EventsAndViewCalls) {
     }
     ReleaseDC(link, window);
     EXPECT_GE(longest, width * 2 / 3);
+}
+
+// A value of the forms' menu and the letter case are kept in the registry, and read by the next
+// window; a value of the wrong type reads as the design's; the result box's menu holds the forms;
+// Ctrl+Shift+R copies the Chinese capital for the yuan.
+TEST_F(Windows, KeptChoicesAndRmbCapital) {
+    const std::wstring total = L"say-total";
+    const DWORD number = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKept, L"opening", REG_SZ, total.c_str(), 20);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKept, L"closing", REG_DWORD, &number, sizeof(number));
+    TearDown();
+    Open(); // a new run
+    SendMessageW(Form1Control("Command1", 2), BM_CLICK, 0, 0);
+    SetWindowTextW(amountBox, L"1409.5");
+    const std::vector<std::u16string> menu = MenuShownBy(
+        [this] { SendMessageW(resultBox, WM_CONTEXTMENU, WPARAM(resultBox), -1); }, L'a');
+    EXPECT_EQ(menu.at(13), u"英文格式");
+    DWORD start = 1, end = 0; // 全选, chosen from the menu
+    SendMessageW(resultBox, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    EXPECT_EQ(end - start, TextOf(resultBox).size());
+    EXPECT_EQ(TextOf(resultBox),
+              u"输入： usd1,409.50\r\n输出： say total us dollars one thousand four "
+              u"hundred and nine & fifty cents only");
+    wchar_t kept[16] = {};
+    DWORD size = sizeof(kept);
+    RegGetValueW(HKEY_CURRENT_USER, kKept, L"case", RRF_RT_REG_SZ, nullptr, kept, &size);
+    EXPECT_EQ(std::wstring(kept), L"lower");
+
+    SendMessageW(combo, CB_SETCURSEL, 12, 0); // the Chinese yuan, then Ctrl+Shift+R
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(win32::ControlId(10), CBN_SELCHANGE), LPARAM(combo));
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(amountBox, WM_KEYDOWN, 'R', 1);
+    Pump();
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(Clipboard(form), u"人民币壹仟肆佰零玖元伍角整");
 }
 
 // The statement window: opened again, the one window comes back restored and in front, the

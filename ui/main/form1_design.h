@@ -71,6 +71,8 @@ std::u16string StatusPanelText();
 // follows, the wording after it cut to the panel's width.
 inline constexpr std::u16string_view kCopyWordingCaption = u"复制英文大写";
 inline constexpr std::u16string_view kCopiedNote = u"已复制：";
+// A choice of form or letter case that could not be kept for the next run.
+inline constexpr std::u16string_view kSettingNotKept = u"无法保存所选格式，本次仍然有效";
 // How long a note stands in the status bar before the panel's own text is back.
 inline constexpr int kStatusNoteMilliseconds = 3000;
 

@@ -1,15 +1,61 @@
 #include "ui/main/form1_presenter.h"
 
 #include "currency/currency_table.h"
+#include "engine/rmb_capital.h"
 
 #include <algorithm>
 
 namespace qev::form1 {
 
+namespace {
+
+// The wording's forms as the result box's menu names them, in kFormChoices' order.
+struct FormMenu {
+    std::u16string_view caption;
+    std::array<std::u16string_view, 4> values;
+};
+constexpr FormMenu kFormMenus[kFormChoiceCount] = {
+    {u"辅币", {u"& FIFTY CENTS", u"AND FIFTY CENTS", u"AND CENTS FIFTY", u"AND 50/100（支票）"}},
+    {u"开头", {u"SAY", u"SAY TOTAL", u"不写"}},
+    {u"结尾", {u"ONLY", u"不写"}},
+    {u"货币名称", {u"写在数目之前", u"写在整数数目之后"}},
+    {u"二十一至九十九", {u"THIRTY FOUR", u"THIRTY-FOUR"}},
+    {u"百位之后", {u"HUNDRED AND ONE", u"HUNDRED ONE"}},
+};
+constexpr std::string_view kCaseKey = "case";
+constexpr std::string_view kCaseNames[] = {"upper", "title", "lower"};
+constexpr std::size_t kCnyEntry = 12; // 中国人民币元: the Chinese capital is written for it alone
+
+std::string Ascii(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })
+               ? std::string(text.begin(), text.end())
+               : std::string();
+}
+
+} // namespace
+
 void Presenter::Form_Load() {
     view_.SetText(Box::Amount, u"");
     view_.SetText(Box::Result, u"");
+    // The choices kept from the last run; a missing or damaged one is the design's.
+    for (std::size_t k = 0; k < kFormChoiceCount; ++k) {
+        const auto kept = view_.Setting(kFormChoices[k].name);
+        form_.values[k] = ValueNamed(FormChoice(k), Ascii(kept.value_or(u""))).value_or(0);
+    }
+    const auto kept = view_.Setting(kCaseKey);
+    const auto named =
+        std::find(std::begin(kCaseNames), std::end(kCaseNames), Ascii(kept.value_or(u"")));
+    style_ = named == std::end(kCaseNames) ? CaseStyle::Upper
+                                           : static_cast<CaseStyle>(named - std::begin(kCaseNames));
     LoadCurrencyList();
+}
+
+void Presenter::Keep(std::string_view key, std::string_view value) {
+    // A choice that cannot be kept still holds for this run; the status bar says so once.
+    if (!view_.SetSetting(key, std::u16string(value.begin(), value.end())) && !keepingFailed_) {
+        keepingFailed_ = true;
+        view_.ShowStatusNote(kSettingNotKept);
+    }
 }
 
 void Presenter::LoadCurrencyList() {
@@ -44,8 +90,10 @@ void Presenter::Combo1_Validate() {
 }
 
 void Presenter::Convert() {
+    const std::u16string result =
+        amount_.empty() ? std::u16string() : AmountToWords(amount_, currency_, form_).text;
     view_.SetText(Box::Result,
-                  amount_.empty() ? std::u16string() : AmountToWords(amount_, currency_).text);
+                  style_ == CaseStyle::Upper ? result : ApplyCaseStyle(result, style_));
 }
 
 void Presenter::Text1_BeforeEdit(bool typed) {
@@ -136,37 +184,75 @@ void Presenter::WriteAmount(std::u16string_view text, Selection selection) {
 }
 
 void Presenter::Command1_Click(int index) {
+    // The style chosen stays for the conversions that follow, and between runs.
     if (const std::optional<CaseStyle> style = CaseButtonStyle(index)) {
+        style_ = *style;
         view_.SetText(Box::Result, ApplyCaseStyle(view_.Text(Box::Result), *style));
+        Keep(kCaseKey, kCaseNames[static_cast<std::size_t>(index)]);
     }
 }
 
 std::vector<MenuItem> Presenter::MenuOf(Box box) const {
     const Selection selection = view_.SelectionIn(box);
     const bool selected = selection.start != selection.end;
-    const auto item = [](std::u16string_view caption, Command command, bool enabled) {
-        return MenuItem{std::u16string(caption), static_cast<int>(command), enabled};
+    const auto item = [](std::u16string_view caption, Command command, bool enabled,
+                         std::optional<bool> chosen = {}) {
+        return MenuItem{std::u16string(caption), static_cast<int>(command), enabled, chosen, {}};
     };
     const bool amount = box == Box::Amount;
-    return {item(u"撤消(&U)\tCtrl+Z", Command::Undo, amount ? !undo_.empty() : view_.CanUndo(box)),
-            item(u"重做(&R)\tCtrl+Y", Command::Redo, amount ? !redo_.empty() : view_.CanRedo(box)),
-            {},
-            item(u"剪切(&T)\tCtrl+X", Command::Cut, selected),
-            item(u"复制(&C)\tCtrl+C", Command::Copy, selected),
-            item(u"粘贴(&P)\tCtrl+V", Command::Paste, view_.ClipboardText().has_value()),
-            item(u"删除(&D)\tDel", Command::Delete, selected),
-            {},
-            item(u"全选(&A)\tCtrl+A", Command::SelectAll, !view_.Text(box).empty()),
-            {},
-            item(std::u16string(kCopyWordingCaption) + u"\tCtrl+Shift+C", Command::CopyWording,
-                 WordingOf(view_.Text(Box::Result)).has_value())};
+    std::vector<MenuItem> menu = {
+        item(u"撤消(&U)\tCtrl+Z", Command::Undo, amount ? !undo_.empty() : view_.CanUndo(box)),
+        item(u"重做(&R)\tCtrl+Y", Command::Redo, amount ? !redo_.empty() : view_.CanRedo(box)),
+        {},
+        item(u"剪切(&T)\tCtrl+X", Command::Cut, selected),
+        item(u"复制(&C)\tCtrl+C", Command::Copy, selected),
+        item(u"粘贴(&P)\tCtrl+V", Command::Paste, view_.ClipboardText().has_value()),
+        item(u"删除(&D)\tDel", Command::Delete, selected),
+        {},
+        item(u"全选(&A)\tCtrl+A", Command::SelectAll, !view_.Text(box).empty()),
+        {},
+        item(std::u16string(kCopyWordingCaption) + u"\tCtrl+Shift+C", Command::CopyWording,
+             WordingOf(view_.Text(Box::Result)).has_value()),
+        item(u"复制人民币大写\tCtrl+Shift+R", Command::CopyRmbCapital,
+             currencyIndex_ == kCnyEntry && !amount_.empty() && RmbCapitalOf(amount_))};
+    if (box == Box::Result) { // the wording's forms, each value checked when chosen
+        MenuItem forms = item(u"英文格式", {}, true);
+        for (std::size_t k = 0; k < kFormChoiceCount; ++k) {
+            MenuItem& choice = forms.submenu.emplace_back(item(kFormMenus[k].caption, {}, true));
+            for (std::size_t v = 0; v < ValueCount(FormChoice(k)); ++v) {
+                choice.submenu.push_back(
+                    item(std::u16string(kFormMenus[k].values[v]) + (v ? u"" : u"（默认）"),
+                         Command(int(Command::FormValue) + int(10 * k + v)), true,
+                         form_.values[k] == v));
+            }
+        }
+        menu.push_back({});
+        menu.push_back(std::move(forms));
+        menu.push_back(item(u"恢复默认格式", Command::DefaultForms, form_ != WordingForm{}));
+    }
+    return menu;
 }
 
 void Presenter::MenuCommand(Box box, int command) {
     // The amount box's history and pastes are the presenter's own; its cut and delete are edits.
     const auto kind = static_cast<Command>(command);
-    if (kind == Command::CopyWording) {
+    if (command >= static_cast<int>(Command::FormValue)) {
+        const std::size_t k = static_cast<std::size_t>(command) % 100 / 10, v = command % 10;
+        if (k < kFormChoiceCount && v < ValueCount(FormChoice(k))) {
+            form_.values[k] = static_cast<std::uint8_t>(v);
+            Keep(kFormChoices[k].name, kFormChoices[k].values[v]);
+            Convert();
+        }
+    } else if (kind == Command::DefaultForms) {
+        form_ = {};
+        for (const FormChoiceNames& choice : kFormChoices) {
+            Keep(choice.name, choice.values[0]);
+        }
+        Convert();
+    } else if (kind == Command::CopyWording) {
         CopyWording();
+    } else if (kind == Command::CopyRmbCapital) {
+        CopyRmbCapital();
     } else if (box == Box::Amount && kind == Command::Undo) {
         Text1_Undo();
     } else if (box == Box::Amount && kind == Command::Redo) {
@@ -189,6 +275,16 @@ void Presenter::CopyWording() {
         return;
     }
     view_.ShowStatusNote(std::u16string(kCopiedNote) + std::u16string(*wording));
+}
+
+void Presenter::CopyRmbCapital() {
+    const std::optional<std::u16string> capital =
+        currencyIndex_ == kCnyEntry && !amount_.empty() ? RmbCapitalOf(amount_) : std::nullopt;
+    if (!capital || !view_.SetClipboardText(*capital)) {
+        view_.Beep();
+        return;
+    }
+    view_.ShowStatusNote(std::u16string(kCopiedNote) + *capital);
 }
 
 void Presenter::Form_Resize() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/amount_words.h"
+#include "engine/wording_form.h"
 #include "ui/link_look.h"
 #include "ui/main/form1_design.h"
 
@@ -19,14 +20,29 @@ namespace qev::form1 {
 enum class Box { Amount, Result };
 
 // What a box's menu offers. The edit commands are the box's own; the presenter does those that
-// change the amount itself.
-enum class Command { Undo = 1, Redo, Cut, Copy, Paste, Delete, SelectAll, CopyWording };
+// change the amount itself. A wording form's value is kFormValue + 10 × its choice + the value.
+enum class Command {
+    Undo = 1,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    Delete,
+    SelectAll,
+    CopyWording,
+    CopyRmbCapital,
+    DefaultForms,
+    FormValue = 100,
+};
 
-// An entry of a box's menu; a separator has no command.
+// An entry of a box's menu: a separator has no command and no submenu; a value among its
+// submenu's others says whether it is the one chosen.
 struct MenuItem {
     std::u16string caption; // with its key after a tab
     int command = 0;
     bool enabled = true;
+    std::optional<bool> chosen;
+    std::vector<MenuItem> submenu;
 };
 
 // A selection, or the caret where start and end meet; 0-based, between characters.
@@ -79,6 +95,11 @@ public:
     virtual std::optional<std::u16string> ClipboardText() const = 0;
     virtual bool SetClipboardText(std::u16string_view text) = 0;
 
+    // The choices kept between runs, by key: nothing for one missing or damaged; false when one
+    // could not be kept.
+    virtual std::optional<std::u16string> Setting(std::string_view key) const = 0;
+    virtual bool SetSetting(std::string_view key, std::u16string_view value) = 0;
+
     virtual void SetLinkLook(LinkLook look) = 0;
     virtual void ShowStatementWindow() = 0;
     virtual void OpenHomePage() = 0;
@@ -110,6 +131,8 @@ public:
     void Command1_Click(int index);
     // The wording alone on the clipboard (Ctrl+Shift+C, the boxes' menus).
     void CopyWording();
+    // The Chinese capital of an RMB amount on the clipboard (Ctrl+Shift+R, the boxes' menus).
+    void CopyRmbCapital();
     // A box's menu, as the clerk opens it, and the command chosen from it.
     std::vector<MenuItem> MenuOf(Box box) const;
     void MenuCommand(Box box, int command);
@@ -124,6 +147,7 @@ private:
     // Writes the amount box and converts it: the box's own change notification is not an edit.
     void WriteAmount(std::u16string_view text, Selection selection);
     void Convert();
+    void Keep(std::string_view key, std::string_view value);
     // Takes an edit of the amount box, written back when the box does not hold its clean text.
     void TakeEdit(const AmountEdit& edit, bool writeBack);
     // Puts the box back to a state of its history, the one it leaves going to `other`.
@@ -145,6 +169,10 @@ private:
     bool writing_ = false;
     std::vector<State> undo_, redo_;
     bool typing_ = false; // the last step of the history is a run of keys still going on
+    // The wording's form and the letter case last chosen, kept between runs.
+    WordingForm form_;
+    CaseStyle style_ = CaseStyle::Upper;
+    bool keepingFailed_ = false;
     LinkLook linkLook_;
 };
 

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -164,6 +165,8 @@ void Form1::ConnectHandlers() {
             [this](QPoint at) { ShowMenu(Box::Result, Text2->viewport()->mapToGlobal(at)); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this),
             &QShortcut::activated, this, [this] { presenter_.CopyWording(); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), this),
+            &QShortcut::activated, this, [this] { presenter_.CopyRmbCapital(); });
 
     connect(Combo1, &QComboBox::activated, this, [this] { presenter_.Combo1_Click(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { presenter_.Text1_Change(); });
@@ -251,17 +254,29 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::ShowMenu(Box box, QPoint at) {
     QMenu menu;
-    for (const form1::MenuItem& item : presenter_.MenuOf(box)) {
-        if (!item.command) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction* action = menu.addAction(Q(item.caption)); // the key after a tab
-        action->setEnabled(item.enabled);
-        connect(action, &QAction::triggered, this,
-                [this, box, command = item.command] { presenter_.MenuCommand(box, command); });
-    }
+    AddMenuItems(menu, presenter_.MenuOf(box), box);
     menu.exec(at);
+}
+
+void Form1::AddMenuItems(QMenu& menu, const std::vector<form1::MenuItem>& items, Box box) {
+    auto* values = new QActionGroup(&menu); // a submenu's checkable entries are one choice
+    for (const form1::MenuItem& item : items) {
+        if (!item.submenu.empty()) {
+            AddMenuItems(*menu.addMenu(Q(item.caption)), item.submenu, box);
+        } else if (!item.command) {
+            menu.addSeparator();
+        } else {
+            QAction* action = menu.addAction(Q(item.caption)); // the key after a tab
+            action->setEnabled(item.enabled);
+            if (item.chosen) {
+                action->setCheckable(true);
+                action->setChecked(*item.chosen);
+                values->addAction(action);
+            }
+            connect(action, &QAction::triggered, this,
+                    [this, box, command = item.command] { presenter_.MenuCommand(box, command); });
+        }
+    }
 }
 
 // The presenter's view on the widgets.
@@ -393,6 +408,19 @@ bool Form1::SetClipboardText(std::u16string_view text) {
         clipboard->setText(Q(text), QClipboard::Selection); // as terminals paste it
     }
     return true;
+}
+
+// The program's own file under the user's configuration folder.
+std::optional<std::u16string> Form1::Setting(std::string_view key) const {
+    const QVariant value = settings_.value(QString::fromLatin1(key.data(), qsizetype(key.size())));
+    return value.typeId() == QMetaType::QString ? std::optional(value.toString().toStdU16String())
+                                                : std::nullopt;
+}
+
+bool Form1::SetSetting(std::string_view key, std::u16string_view value) {
+    settings_.setValue(QString::fromLatin1(key.data(), qsizetype(key.size())), Q(value));
+    settings_.sync();
+    return settings_.status() == QSettings::NoError;
 }
 
 void Form1::SetLinkLook(LinkLook look) {

@@ -6,11 +6,13 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <QSettings>
 
 #include <array>
 
 class QComboBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -34,6 +36,7 @@ private:
     void BuildControls();
     void ConnectHandlers();
     void ShowMenu(form1::Box box, QPoint at);
+    void AddMenuItems(QMenu& menu, const std::vector<form1::MenuItem>& items, form1::Box box);
     void ShowFieldStart();
 
     // form1::View
@@ -55,6 +58,8 @@ private:
     void ShowStatusNote(std::u16string_view note) override;
     std::optional<std::u16string> ClipboardText() const override;
     bool SetClipboardText(std::u16string_view text) override;
+    std::optional<std::u16string> Setting(std::string_view key) const override;
+    bool SetSetting(std::string_view key, std::u16string_view value) override;
     void SetLinkLook(LinkLook look) override;
     void ShowStatementWindow() override;
     void OpenHomePage() override;
@@ -69,6 +74,9 @@ private:
     QLabel* Label3 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     ClickableLabel* StatusBar1Panel = nullptr;
+
+    QSettings settings_{QSettings::NativeFormat, QSettings::UserScope, "Kestrune",
+                        "qev-amount-words"};
 
     form1::Presenter presenter_{*this};
 };

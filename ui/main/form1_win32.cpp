@@ -14,7 +14,32 @@ using win32::TextOf;
 namespace {
 
 constexpr UINT_PTR kStatusNoteTimer = 1;
-constexpr WORD kCopyWordingKey = 50; // below the controls' ids, beside IDOK and IDCANCEL
+// Keys of the whole window, below the controls' ids, beside IDOK and IDCANCEL.
+constexpr WORD kCopyWordingKey = 50;
+constexpr WORD kCopyRmbCapitalKey = 51;
+// Where the window keeps its choices between runs: the maker's and the program's names.
+constexpr wchar_t kSettingsKey[] = L"Software\\Kestrune\\QEV英文金额大写转换工具";
+
+// A menu of the presenter's entries, with its submenus.
+HMENU MenuOf(const std::vector<form1::MenuItem>& items) {
+    const HMENU menu = CreatePopupMenu();
+    for (const form1::MenuItem& item : items) {
+        const std::wstring caption = win32::Wide(item.caption);
+        MENUITEMINFOW entry{};
+        entry.cbSize = sizeof(entry);
+        entry.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+        entry.fType = !item.command && item.submenu.empty() ? MFT_SEPARATOR
+                      : item.chosen                         ? MFT_RADIOCHECK
+                                                            : MFT_STRING;
+        entry.fState = (item.enabled ? MFS_ENABLED : MFS_GRAYED) |
+                       (item.chosen.value_or(false) ? MFS_CHECKED : 0);
+        entry.wID = static_cast<UINT>(item.command);
+        entry.hSubMenu = item.submenu.empty() ? nullptr : MenuOf(item.submenu);
+        entry.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+        InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &entry);
+    }
+    return menu;
+}
 // How far the currency list drops below its field.
 constexpr int kDroppedListTwips = 3600;
 constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -57,8 +82,9 @@ HWND Form1::Create() {
                                    form1::kTitle)) {
         return nullptr;
     }
-    ACCEL copyWording{FCONTROL | FSHIFT | FVIRTKEY, 'C', kCopyWordingKey};
-    form->keys_ = CreateAcceleratorTableW(&copyWording, 1);
+    ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', kCopyWordingKey},
+                    {FCONTROL | FSHIFT | FVIRTKEY, 'R', kCopyRmbCapitalKey}};
+    form->keys_ = CreateAcceleratorTableW(keys, 2);
     form->BuildControls();
     form->PlaceControls();
     form->presenter_.Form_Load();
@@ -167,14 +193,7 @@ void Form1::PlaceControls() {
 }
 
 void Form1::ShowMenu(Box box, POINT at) {
-    const HMENU menu = CreatePopupMenu();
-    for (const form1::MenuItem& item : presenter_.MenuOf(box)) {
-        AppendMenuW(menu,
-                    !item.command  ? MF_SEPARATOR
-                    : item.enabled ? MF_ENABLED
-                                   : MF_GRAYED,
-                    item.command, win32::Wide(item.caption).c_str());
-    }
+    const HMENU menu = MenuOf(presenter_.MenuOf(box));
     if (at.x == -1 && at.y == -1) { // from the keyboard: at the box's corner
         at = {0, 0};
         ClientToScreen(BoxOf(box), &at);
@@ -193,6 +212,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto button = std::find(Command1.begin(), Command1.end(), from);
         if (code == 1 && LOWORD(wParam) == kCopyWordingKey) { // anywhere in the window
             presenter_.CopyWording();
+        } else if (code == 1 && LOWORD(wParam) == kCopyRmbCapitalKey) {
+            presenter_.CopyRmbCapital();
         } else if (from == Text1 && code == EN_CHANGE) {
             presenter_.Text1_Change();
         } else if (from == Combo1 && code == CBN_SETFOCUS) {
@@ -453,6 +474,25 @@ bool Form1::SetClipboardText(std::u16string_view text) {
     }
     GlobalFree(memory);
     return false;
+}
+
+std::optional<std::u16string> Form1::Setting(std::string_view key) const {
+    // A value that is not text, or too long to be one of ours, reads as none.
+    wchar_t value[64];
+    DWORD size = sizeof(value);
+    const std::wstring name(key.begin(), key.end());
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return std::u16string(reinterpret_cast<const char16_t*>(value));
+}
+
+bool Form1::SetSetting(std::string_view key, std::u16string_view value) {
+    const std::wstring name(key.begin(), key.end()), data = win32::Wide(value);
+    return RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name.c_str(), REG_SZ, data.c_str(),
+                           static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
 }
 
 void Form1::SetLinkLook(LinkLook look) {

@@ -59,6 +59,8 @@ private:
     void ShowStatusNote(std::u16string_view note) override;
     std::optional<std::u16string> ClipboardText() const override;
     bool SetClipboardText(std::u16string_view text) override;
+    std::optional<std::u16string> Setting(std::string_view key) const override;
+    bool SetSetting(std::string_view key, std::u16string_view value) override;
     void SetLinkLook(LinkLook look) override;
     void ShowStatementWindow() override { Form2::Open(); }
     void OpenHomePage() override { qev::OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_)); }
