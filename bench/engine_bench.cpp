@@ -59,6 +59,19 @@ void BM_EngineMix(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineMix);
 
+// The same in another form: the cheque's sub-unit, SAY TOTAL and hyphens.
+void BM_EngineMixChequeForm(benchmark::State& state) {
+    qev::WordingForm form;
+    form.values = {3, 1, 0, 0, 1, 0};
+    const auto& amounts = MixedAmounts();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            qev::AmountToWords(amounts[i++ % amounts.size()], kUsDollars, form));
+    }
+}
+BENCHMARK(BM_EngineMixChequeForm);
+
 // The peer: two spell-out calls per amount (integer and cents), joined with the currency and
 // subunit words and upper-cased, as a hand-rolled replacement would do it.
 std::u16string SpellOutWithIcu(const icu::RuleBasedNumberFormat& format,
@@ -123,6 +136,11 @@ int main(int argc, char** argv) {
         std::printf("\nper amount on the mix: engine %.0f ns, ICU spell-out %.0f ns; "
                     "the engine is %.1f times faster (target: 10)\n",
                     engine, icu, icu / engine);
+    }
+    if (const double cheque = reporter.At("BM_EngineMixChequeForm"); engine > 0 && cheque > 0) {
+        std::printf("in the cheque form with SAY TOTAL and hyphens: %.0f ns, %+.1f%% "
+                    "(target: within 10%%)\n",
+                    cheque, 100 * (cheque / engine - 1));
     }
     benchmark::Shutdown();
     return 0;
