@@ -195,14 +195,15 @@ TEST(Form1, CaseButtons) {
     const std::u16string title =
         u"输入： Usd100.00\r\n输出： Say Us Dollars One Hundred Only  Paid";
     const std::pair<int, std::u16string> presses[] = {{1, title},
-                                                      {2, ToLowerCase(title)},
-                                                      {3, ToLowerCase(title)},
                                                       {0, ToUpperCase(title)},
-                                                      {-1, ToUpperCase(title)}};
+                                                      {-1, ToUpperCase(title)},
+                                                      {2, ToLowerCase(title)},
+                                                      {3, ToLowerCase(title)}};
     for (const auto& [index, result] : presses) {
         window.presenter.Command1_Click(index);
         EXPECT_EQ(window.result, result) << index;
     }
+    EXPECT_EQ(window.settings.at("case"), u"lower"); // the style last chosen, kept
 }
 
 // The wording alone, as the result box holds it, goes to the clipboard and the status bar says

@@ -144,6 +144,11 @@ private slots:
         QCOMPARE(amount(), "1|23");
         QTest::keyClick(amountBox, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(amount(), "14|23");
+        amountBox->end(false); // an input method's digit into a full box is refused as typed
+        Type(amountBox, QString(18, '9') + "９");
+        QCOMPARE(window->statusBar()->currentMessage(), "金额最多22个字符");
+        QTest::keyClick(amountBox, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(amount(), "1423|");
         // Both boxes' menus in the program's words, copying the wording alone among them.
         for (QWidget* box : {static_cast<QWidget*>(amountBox), static_cast<QWidget*>(resultBox)}) {
             QString copyWording;
