@@ -31,7 +31,8 @@ constexpr std::string_view kHelp[] = {
     "Each AMOUNT, or each line of standard input when none is given, gives two lines:\n"
     "the amount echoed behind the currency code, and its wording.\n"
     "An amount holds only the characters \"0123456789,.\": at most 15 integer digits\n"
-    "and two decimals; \",\" is a thousands separator, \".\" the decimal point.\n"
+    "and two decimals, three for currencies divided in thousandths; \",\" is a\n"
+    "thousands separator, \".\" the decimal point.\n"
     "\n"
     "  --currency CODE|INDEX  currency by code (any letter case) or list index 0-",
     ";\n"
@@ -43,7 +44,8 @@ constexpr std::string_view kHelp[] = {
     "                         line for one rejected on standard error)\n"
     "  --line-buffered        write each result at once, not in blocks (the default\n"
     "                         when standard output is a terminal)\n"
-    "  --list                 the currency list: index, code and name, tab-separated\n"
+    "  --list                 the currency list: index, code, name and decimals,\n"
+    "                         tab-separated\n"
     "  --                     ends the options\n"
     "  --help, --version      this text, the version\n"
     "\n"
@@ -413,7 +415,7 @@ std::string CurrencyList() {
         AppendUtf8InPieces(list, CurrencyFieldsAt(i).code);
         list += '\t';
         AppendUtf8InPieces(list, ListEntryText(i));
-        list += '\n';
+        list += '\t' + std::to_string(CurrencyFieldsAt(i).decimals) + '\n';
     }
     return list;
 }

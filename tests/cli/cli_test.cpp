@@ -80,6 +80,9 @@ TEST(Cli, Conversions) {
         {{"--currency", "gbp", "2.5"},
          "",
          "输入： GBP2.50\n输出： SAY GREAT BRITAIN POUNDS TWO & FIFTY NEW PENCE ONLY\n"},
+        {{"--currency", "KWD", "12.5"},
+         "",
+         "输入： KWD12.500\n输出： SAY KUWAITI DINAR TWELVE & FIVE HUNDRED FILS ONLY\n"},
         {{"--currency=12", "1"}, "", "输入： CNY1.00\n输出： SAY RENMINBI YUAN ONE ONLY\n"},
         {{"--currency=194", "--case=title", "3,000"},
          "",
@@ -202,11 +205,11 @@ TEST(Cli, List) {
     }
     ASSERT_EQ(lines.size(), 208u);
     EXPECT_TRUE(run.out.ends_with('\n'));
-    EXPECT_EQ(lines[0], "0\tUSD\t美国美元 US Dollars");
-    EXPECT_EQ(lines[65], "65\tBGL\t保加利亚 列弗 Bulgarian Leva");
-    EXPECT_EQ(lines[133], "133\tKMF\t科摩罗法郎 Comoros Franc");
-    EXPECT_EQ(lines[134], "134\tAED\t阿联酋迪拉姆 UAE Dirhams (AED)");
-    EXPECT_EQ(lines[207], "207\tZWG\t津巴布韦金 Zimbabwean Gold (ZWG)");
+    EXPECT_EQ(lines[0], "0\tUSD\t美国美元 US Dollars\t2");
+    EXPECT_EQ(lines[33], "33\tKWD\t科威特第纳尔 Kuwaiti Dinar\t3");
+    EXPECT_EQ(lines[133], "133\tKMF\t科摩罗法郎 Comoros Franc\t2");
+    EXPECT_EQ(lines[134], "134\tAED\t阿联酋迪拉姆 UAE Dirhams (AED)\t2");
+    EXPECT_EQ(lines[207], "207\tZWG\t津巴布韦金元 Zimbabwean Gold (ZWG)\t2");
     EXPECT_NE(Words({"--help"}).out.find(" list index 0-207;\n"), std::string::npos);
 }
 
