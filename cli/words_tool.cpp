@@ -62,7 +62,7 @@ void AppendUtf8InPieces(std::string& out, std::u16string_view text) {
     constexpr std::size_t kPiece = std::size_t{1} << 20;
     while (!text.empty()) {
         std::size_t size = std::min(text.size(), kPiece);
-        if (size < text.size() && (text[size - 1] & 0xfc00) == 0xd800) {
+        if (size < text.size() && IsLeadSurrogate(text[size - 1])) {
             --size; // keep a surrogate pair together
         }
         AppendUtf8(out, text.substr(0, size));

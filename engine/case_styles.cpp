@@ -28,7 +28,7 @@ void AppendMapped(std::u16string& out, std::u16string_view text, LetterCase lett
         if (size < text.size()) {
             const auto gap = text.substr(0, size).find_last_of(u" \r\n");
             size = gap != std::u16string_view::npos && gap > 0 ? gap + 1 : size;
-            size -= (text[size - 1] & 0xfc00) == 0xd800 ? 1 : 0; // a surrogate pair stays whole
+            size -= IsLeadSurrogate(text[size - 1]) ? 1 : 0; // a surrogate pair stays whole
         }
         if (!AppendSystemCase(out, text.substr(0, size), letterCase)) {
             out.append(text.substr(0, size)); // what the system cannot map stays as it is
@@ -44,21 +44,11 @@ void CapitalizeAt(std::u16string& text, std::size_t position) {
         return;
     }
     const std::size_t index = position - 1;
-    const bool pair = (text[index] & 0xfc00) == 0xd800 && index + 1 < text.size() &&
-                      (text[index + 1] & 0xfc00) == 0xdc00;
-    const char32_t c = pair ? 0x10000 + ((char32_t(text[index]) - 0xd800) << 10) +
-                                  (char32_t(text[index + 1]) - 0xdc00)
-                            : text[index];
-    const char32_t upper = SystemCapitalOf(c);
-    if (upper == c) {
-        return;
-    }
-    if (upper < 0x10000) {
-        text.replace(index, pair ? 2 : 1, 1, static_cast<char16_t>(upper));
-    } else {
-        const char16_t units[] = {static_cast<char16_t>(0xd800 + ((upper - 0x10000) >> 10)),
-                                  static_cast<char16_t>(0xdc00 + ((upper - 0x10000) & 0x3ff))};
-        text.replace(index, pair ? 2 : 1, units, 2);
+    const Utf16Character old = FirstUtf16Character(std::u16string_view(text).substr(index));
+    const char32_t upper = SystemCapitalOf(old.codePoint);
+    if (upper != old.codePoint) {
+        const Utf16Character capital = Utf16CharacterOf(upper);
+        text.replace(index, old.length, capital.units, capital.length);
     }
 }
 
