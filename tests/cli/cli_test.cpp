@@ -65,6 +65,25 @@ ProgramRun Words(const std::vector<std::string>& args, std::string_view input = 
     return RunProgram(QEV_WORDS_PATH, args, input);
 }
 
+// A text as Notepad saves it "Unicode": UTF-16 after a byte-order mark, here in either byte order.
+std::string Utf16File(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : u"\ufeff" + std::u16string(text)) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xff);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+// Input that comes a byte at a time, as a slow pipe may bring it.
+class ByteByByte : public StringInput {
+public:
+    using StringInput::StringInput;
+    std::ptrdiff_t Read(char* data, std::size_t, std::string& reason) override {
+        return StringInput::Read(data, 1, reason);
+    }
+};
+
 TEST(Cli, Conversions) {
     const struct {
         std::vector<std::string> args;
@@ -116,6 +135,19 @@ TEST(Cli, Conversions) {
          "\xef\xbb\xbf"
          "12\r\n",
          "输入： USD12.00\n输出： SAY US DOLLARS TWELVE ONLY\n"},
+        // So is a UTF-16 one, and the text after it is read as UTF-16; a surrogate left unpaired,
+        // or an odd byte at the end, is U+FFFD.
+        {{},
+         Utf16File(u"12\r\n\U0001F4B0\r\n3\xd800\r\n", false),
+         "输入： USD12.00\n输出： SAY US DOLLARS TWELVE ONLY\n",
+         "qev-words: invalid character '\U0001F4B0' in amount \"\U0001F4B0\"\n"
+         "qev-words: invalid character '\ufffd' in amount \"3\ufffd\"\n",
+         1},
+        {{},
+         Utf16File(u"7\r\n5", true) + "!",
+         "输入： USD7.00\n输出： SAY US DOLLARS SEVEN ONLY\n",
+         "qev-words: invalid character '\ufffd' in amount \"5\ufffd\"\n",
+         1},
         // A rejected amount is reported and the rest goes on.
         {{"1", "12a", "2"},
          "",
@@ -180,6 +212,12 @@ TEST(Cli, Conversions) {
         EXPECT_EQ(run.out, row.out);
         EXPECT_EQ(run.err, row.err);
         EXPECT_EQ(run.status, row.status);
+        if (row.args.empty()) { // the same when the input comes a byte at a time
+            ByteByByte in(row.input);
+            StringOutput out, err;
+            EXPECT_EQ(RunWordsTool({}, in, out, err), row.status);
+            EXPECT_EQ(out.text + err.text, row.out + row.err);
+        }
     }
 }
 
