@@ -14,7 +14,9 @@
 #include <random>
 #include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "cli/system_streams.h"
+#else
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -361,7 +363,39 @@ TEST(Cli, MillionLineStream) {
     EXPECT_LT(peaks[1], kLongLineSize / 2);
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// Typing into a console, in the pieces ReadConsoleW gives: a line that starts with Ctrl-Z ends the
+// input, the first line too, as console programs end it; a Ctrl-Z within a line does not.
+TEST(Cli, ConsoleTyping) {
+    const std::string one = "输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY\n";
+    const struct {
+        std::vector<std::u16string> pieces;
+        std::string out, err;
+        int status = 0;
+    } rows[] = {
+        {{u"\x1a\r\n", u"1\r\n"}, ""},
+        {{u"1\r\n\x1a\r\n2\r\n"}, one},
+        {{u"3\x1a"
+          u"4\r\n1\r\n",
+          u"\x1a\r\n", u"2\r\n"},
+         one,
+         "qev-words: invalid character '\\x1a' in amount \"3\\x1a"
+         "4\"\n",
+         1},
+    };
+    for (const auto& row : rows) {
+        std::size_t typed = 0;
+        ConsoleInput in([&](std::u16string& piece, std::string&) {
+            piece = typed < row.pieces.size() ? row.pieces[typed++] : u"";
+            return true;
+        });
+        StringOutput out, err;
+        EXPECT_EQ(RunWordsTool({}, in, out, err), row.status);
+        EXPECT_EQ(out.text, row.out);
+        EXPECT_EQ(err.text, row.err);
+    }
+}
+#else
 std::string Numbers(int count) {
     std::string numbers;
     for (int i = 1; i <= count; ++i) {
