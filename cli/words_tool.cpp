@@ -245,16 +245,14 @@ std::string InvalidCharacterMessage(std::string_view amount, std::string_view tr
     return {};
 }
 
-// The error Result text of an amount of amount characters alone, as the windows show it, with a
-// line feed for its line break and after it; with --words-only its message alone, what stands
-// after the label "输出： ".
-std::string ErrorResult(std::string_view amount, const Options& options) {
-    const std::u16string wide(amount.begin(), amount.end());
-    std::u16string text = ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
-    constexpr std::u16string_view kBreakAndLabel = u"\r\n输出： ";
-    const std::size_t lineBreak = text.find(kBreakAndLabel);
-    text.erase(options.wordsOnly ? 0 : lineBreak,
-               options.wordsOnly ? lineBreak + kBreakAndLabel.size() : 1);
+// The error Result text of an amount of amount characters alone, as the windows show it in the
+// chosen style, its lines ended by line feeds; with --words-only its message alone.
+std::string ErrorResult(std::string_view amount, AmountProblem problem, const Options& options) {
+    const std::u16string wide(amount.begin(), amount.end()); // plain ASCII
+    std::u16string text =
+        options.wordsOnly
+            ? std::u16string(MessageOf(problem, options.currency.decimals))
+            : ApplyCaseStyle(RejectedResult(wide, options.currency, problem, u"\n"), options.style);
     text.push_back(u'\n');
     std::string bytes;
     AppendUtf8InPieces(bytes, text);
@@ -299,7 +297,7 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
         *end++ = '\n';
         outputs.Written(end);
     } else {
-        outputs.Out(ErrorResult(trimmed, options));
+        outputs.Out(ErrorResult(trimmed, problem, options));
     }
     if (options.lineBuffered) {
         outputs.Flush();

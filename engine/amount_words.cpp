@@ -27,10 +27,6 @@ constexpr std::array<std::string_view, 10> kTensWords = {
 constexpr std::array<std::string_view, 4> kScaleWords = {"thousand ", "million ", "billion ",
                                                          "trillion "};
 
-constexpr std::u16string_view kEchoLabel = u"输入： ";
-constexpr std::u16string_view kWordingLabel = u"输出： ";
-constexpr std::u16string_view kLineBreak = u"\r\n";
-
 // Lower-case ASCII words in a letter style. Each piece follows a space in the Result text, so
 // "Abc" capitalises its first letter as well as every one after a space.
 std::string StyledWords(std::string_view words, CaseStyle style) {
@@ -224,6 +220,8 @@ std::u16string EchoOfRejected(std::u16string_view cleaned) {
     return echo;
 }
 
+} // namespace
+
 std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
     switch (problem) {
     case AmountProblem::TooManyPoints:
@@ -237,7 +235,17 @@ std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
     }
 }
 
-} // namespace
+std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency& currency,
+                              AmountProblem problem, std::u16string_view lineBreak) {
+    using Frame = ResultFrame<char16_t>;
+    std::u16string text(Frame::kEchoLabel);
+    AppendUpperCase(text, currency.code);
+    AppendUpperCase(text, EchoOfRejected(CleanAmount(amount)));
+    text.append(lineBreak)
+        .append(Frame::kWordingLabel)
+        .append(MessageOf(problem, currency.decimals));
+    return text;
+}
 
 std::u16string ThreeDigitsToWords(std::u16string_view group) {
     // Hundreds, tens and units: a group of fewer than three digits has zeros before them.
@@ -337,9 +345,10 @@ template <typename Char>
 PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
                                          std::basic_string_view<Char> lineBreak)
     : words_(Words::In(style)),
-      echoStart_(Encoded<Char>(kEchoLabel) +
+      echoStart_(std::basic_string<Char>(ResultFrame<Char>::kEchoLabel) +
                  Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
-      wordingStart_(std::basic_string<Char>(lineBreak) + Encoded<Char>(kWordingLabel) + words_.say +
+      wordingStart_(std::basic_string<Char>(lineBreak) +
+                    std::basic_string<Char>(ResultFrame<Char>::kWordingLabel) + words_.say +
                     Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')),
       endings_{PaddedText<Char>(words_.only),
                PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
@@ -410,16 +419,13 @@ template class PreparedCurrency<char16_t>;
 
 Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency) {
     std::u16string text;
-    const AmountProblem problem = PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kLineBreak)
-                                      .AppendResult(text, amount);
+    const AmountProblem problem =
+        PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kResultLineBreak)
+            .AppendResult(text, amount);
     if (problem == AmountProblem::None) {
         return {std::move(text), true};
     }
-    text.assign(kEchoLabel);
-    AppendUpperCase(text, currency.code);
-    AppendUpperCase(text, EchoOfRejected(CleanAmount(amount)));
-    text.append(kLineBreak).append(kWordingLabel).append(MessageOf(problem, currency.decimals));
-    return {std::move(text), false};
+    return {RejectedResult(amount, currency, problem), false};
 }
 
 } // namespace qev

@@ -26,6 +26,29 @@ struct Conversion {
     bool converted = false;
 };
 
+// The frame of every Result text, kept here alone: the echo line's label, the wording line's label,
+// and the words that open each message standing in place of the words ("无法转换：…"). In UTF-16
+// for the windows and in UTF-8 for streams.
+template <typename Char>
+struct ResultFrame;
+
+template <>
+struct ResultFrame<char16_t> {
+    static constexpr std::u16string_view kEchoLabel = u"输入： ";
+    static constexpr std::u16string_view kWordingLabel = u"输出： ";
+    static constexpr std::u16string_view kNotConverted = u"无法转换";
+};
+
+template <>
+struct ResultFrame<char> {
+    static constexpr std::string_view kEchoLabel = "输入： ";
+    static constexpr std::string_view kWordingLabel = "输出： ";
+    static constexpr std::string_view kNotConverted = "无法转换";
+};
+
+// The line break of a Result text in the windows' result box.
+inline constexpr std::u16string_view kResultLineBreak = u"\r\n";
+
 // The limits an amount must keep to be written out: its currency's decimals, two or three, are
 // the most fraction digits that may be other than zeros.
 inline constexpr std::size_t kMaxIntegerDigits = 15;
@@ -46,6 +69,17 @@ enum class AmountProblem {
     FractionTooLong,
     InvalidCharacter,
 };
+
+// The message that stands in place of the words, for the problem of an amount in a currency of
+// `decimals` decimals.
+std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals);
+
+// The Result text of an amount that cannot be written out, for the problem AppendResult or
+// WriteResult gave, with `lineBreak` between its lines: the amount echoed as given, commas removed,
+// spaces cut at both ends and control characters shown as U+FFFD, in upper case; then the message.
+std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency& currency,
+                              AmountProblem problem,
+                              std::u16string_view lineBreak = kResultLineBreak);
 
 // A text kept with room after it, so that a short one is copied by one move of a fixed size.
 template <typename Char>
