@@ -81,7 +81,9 @@ std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency
                               AmountProblem problem,
                               std::u16string_view lineBreak = kResultLineBreak);
 
-// A text kept with room after it, so that a short one is copied by one move of a fixed size.
+// A text kept with room after it, so that a short one is copied by one move of a fixed size. The
+// move copies the room too, on purpose: it writes past the text's end, and whatever is written
+// next goes over what it left there.
 template <typename Char>
 struct PaddedText {
     explicit PaddedText(std::basic_string<Char> text);
@@ -93,6 +95,13 @@ struct PaddedText {
 // text is only copied together: no case mapping, no conversion and no allocation per amount. In
 // UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows. `lineBreak` parts
 // the Result text's two lines.
+//
+// For speed every piece is copied by a move of fixed size, not of its own length: the currency's
+// texts with their room (PaddedText; one longer than the room by its length), the echo's digits
+// from a full-width echo, and each word from a slot of fixed width. Each move writes past the end
+// of its piece on purpose, the next piece goes over it, and the last leaves characters past the end
+// of the Result text that are no part of it. Room() is the most all the moves of one Result text
+// can reach.
 template <typename Char>
 class PreparedCurrency {
 public:
@@ -105,8 +114,10 @@ public:
     AmountProblem AppendResult(std::basic_string<Char>& out,
                                std::basic_string_view<Char> amount) const;
 
-    // The same, written at `at`, which must have Room() free characters after it: the end of what
-    // was written (`at` itself when the amount cannot be written out).
+    // The same, written at `at`: the end of the Result text (`at` itself when the amount cannot be
+    // written out). The buffer must have Room() free characters from `at` on, however short the
+    // text, since the moves write past its end; what stands after the returned end is scratch.
+    // qev-words writes straight into its output block on this promise.
     Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
     std::size_t Room() const { return room_; }
 
