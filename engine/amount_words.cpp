@@ -99,17 +99,20 @@ std::size_t Width(const PaddedText<Char>& text) {
     return std::max(text.size, kTextRoom);
 }
 
-// An amount read: its integer digits after fifteen zeros, so that its last fifteen digits are
-// at hand with zeros before them whatever their number, and three fraction digits (those past
-// the currency's decimals are zeros); or why it cannot be written out.
-template <typename Char>
+// An amount read in a currency of two or three decimals: its integer digits after fifteen zeros,
+// so that its last fifteen digits are at hand with zeros before them whatever their number, and
+// its fraction digits; or why it cannot be written out.
+template <typename Char, std::size_t Decimals>
 struct ReadAmount {
-    ReadAmount() { integer.fill(Char('0')); }
+    ReadAmount() {
+        integer.fill(Char('0'));
+        fraction.fill(Char('0'));
+    }
     // The last fifteen integer digits, and one more character that may be read but not used.
     const Char* LastDigits() const { return integer.data() + integerSize; }
     std::array<Char, 2 * kMaxIntegerDigits + 2> integer;
     std::size_t integerSize = 0; // how many follow the zeros: 1 to 15
-    std::array<Char, kMaxFractionDigits> fraction = {Char('0'), Char('0'), Char('0')};
+    std::array<Char, Decimals> fraction;
     AmountProblem problem = AmountProblem::None;
 };
 
@@ -129,9 +132,10 @@ std::pair<std::size_t, std::size_t> Trimmed(std::basic_string_view<Char> amount)
     return {first, last};
 }
 
-template <typename Char>
-ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals) {
-    ReadAmount<Char> read;
+// Reads an amount in a currency of `Decimals` decimals.
+template <std::size_t Decimals, typename Char>
+ReadAmount<Char, Decimals> Read(std::basic_string_view<Char> amount) {
+    ReadAmount<Char, Decimals> read;
     const auto [first, last] = Trimmed(amount);
 
     // Most amounts are plain digits, perhaps a point and no more decimals than the currency's.
@@ -143,7 +147,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals)
     }
     read.integerSize = i - first;
     if (read.integerSize > 0 &&
-        (i == last || (amount[i] == Char('.') && last - i <= decimals + 1))) {
+        (i == last || (amount[i] == Char('.') && last - i <= Decimals + 1))) {
         std::size_t fractionDigits = 0;
         for (++i; i < last && digit(amount[i]); ++i) {
             read.fraction[fractionDigits++] = amount[i];
@@ -152,7 +156,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals)
             return read;
         }
     }
-    read = ReadAmount<Char>();
+    read = ReadAmount<Char, Decimals>();
 
     // One pass: the last integer digits kept in a ring, the first fraction digits, and where the
     // digits that must be zeros (beyond 15 integer digits and the currency's decimals) are not.
@@ -170,7 +174,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals)
                     firstNonZero = integerDigits;
                 }
                 ring[integerDigits++ % ring.size()] = c;
-            } else if (fractionDigits < decimals) {
+            } else if (fractionDigits < Decimals) {
                 read.fraction[fractionDigits++] = c;
             } else {
                 fractionTooLong = fractionTooLong || c != Char('0');
@@ -290,7 +294,9 @@ constexpr std::size_t kFullEcho = 4 * kGroups + kMaxFractionDigits;
 
 // The wording's words in one letter style, each in a slot: the words of every group value 0 to
 // 999, the scale word of each of the five groups of three digits from the left (none for the
-// last), and "& " with the words of every number of hundredths or thousandths 1 to 999.
+// last), and "& " with the words of every number of hundredths 1 to 99 and of thousandths 1 to
+// 999. The hundredths have a small table of their own, so that amounts in hundredths, nearly all,
+// keep to few cache lines.
 template <typename Char>
 struct PreparedCurrency<Char>::Words {
     explicit Words(CaseStyle style);
@@ -298,7 +304,8 @@ struct PreparedCurrency<Char>::Words {
 
     std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
     std::array<Slot<Char, 16>, kGroups> scales;
-    std::array<Slot<Char, 40>, 1000> subunits; // "& seven hundred and seventy seven "
+    std::array<Slot<Char, 16>, 100> hundredths;   // "& seventy seven "
+    std::array<Slot<Char, 40>, 1000> thousandths; // "& seven hundred and seventy seven "
     std::basic_string<Char> say, only;
 };
 
@@ -314,7 +321,10 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style)
         const std::string words(groupWords.begin(), groupWords.end()); // plain ASCII
         Fill(groups[v], Encoded<Char>(StyledWords(words, style)));
         if (v > 0) {
-            Fill(subunits[v], Encoded<Char>(StyledWords("& " + words, style)));
+            Fill(thousandths[v], Encoded<Char>(StyledWords("& " + words, style)));
+        }
+        if (v > 0 && v < 100) {
+            Fill(hundredths[v], Encoded<Char>(StyledWords("& " + words, style)));
         }
     }
     for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
@@ -359,14 +369,15 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
     room_ =
         Width(echoStart_) + kFullEcho + Width(wordingStart_) +
         kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) / sizeof(Char) +
-        sizeof(words_.subunits[0].text) / sizeof(Char) +
+        sizeof(words_.thousandths[0].text) / sizeof(Char) +
         std::max(Width(endings_[0]), Width(endings_[1]));
 }
 
 template <typename Char>
-Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char> amount,
-                                          AmountProblem& problem) const {
-    const ReadAmount<Char> read = Read(amount, decimals_);
+template <std::size_t Decimals>
+Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amount,
+                                    AmountProblem& problem) const {
+    const auto read = Read<Decimals>(amount);
     problem = read.problem;
     if (problem != AmountProblem::None) {
         return at;
@@ -382,9 +393,9 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
     }
     echo[4 * kGroups - 1] = Char('.');
     std::copy(read.fraction.begin(), read.fraction.end(), &echo[4 * kGroups]);
-    const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + decimals_;
+    const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + Decimals;
     at = Put(at, echoStart_);
-    std::memcpy(at, echo.data() + 4 * kGroups + decimals_ - shown, kFullEcho * sizeof(Char));
+    std::memcpy(at, echo.data() + 4 * kGroups + Decimals - shown, kFullEcho * sizeof(Char));
     at = Put(at + shown, wordingStart_);
 
     const Words& words = words_;
@@ -393,11 +404,13 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
             at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
         }
     }
-    // Hundredths are the first two digits of the three.
-    int subunits =
-        (read.fraction[0] - '0') * 100 + (read.fraction[1] - '0') * 10 + (read.fraction[2] - '0');
-    subunits /= decimals_ == 3 ? 1 : 10;
-    return Put(Put(at, words.subunits[subunits]), endings_[subunits != 0]);
+    const int hundredths = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
+    if constexpr (Decimals == 2) {
+        return Put(Put(at, words.hundredths[hundredths]), endings_[hundredths != 0]);
+    } else {
+        const int thousandths = hundredths * 10 + (read.fraction[2] - '0');
+        return Put(Put(at, words.thousandths[thousandths]), endings_[thousandths != 0]);
+    }
 }
 
 template <typename Char>
@@ -412,6 +425,12 @@ AmountProblem PreparedCurrency<Char>::AppendResult(std::basic_string<Char>& out,
     return problem;
 }
 
+template char* PreparedCurrency<char>::Write<2>(char*, std::string_view, AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<3>(char*, std::string_view, AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<2>(char16_t*, std::u16string_view,
+                                                        AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<3>(char16_t*, std::u16string_view,
+                                                        AmountProblem&) const;
 template struct PaddedText<char>;
 template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;

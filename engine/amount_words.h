@@ -118,10 +118,17 @@ public:
     // written out). The buffer must have Room() free characters from `at` on, however short the
     // text, since the moves write past its end; what stands after the returned end is scratch.
     // qev-words writes straight into its output block on this promise.
-    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const {
+        return decimals_ == 3 ? Write<3>(at, amount, problem) : Write<2>(at, amount, problem);
+    }
     std::size_t Room() const { return room_; }
 
 private:
+    // WriteResult for a number of decimals known while the program is built, so that amounts in
+    // hundredths pay nothing for the third decimal of those in thousandths.
+    template <std::size_t Decimals>
+    Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+
     struct Words; // the wording's words in the style, shared by every currency
     const Words& words_;
     PaddedText<Char> echoStart_;    // "输入： " and the code
