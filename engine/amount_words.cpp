@@ -292,20 +292,44 @@ PaddedText<Char>::PaddedText(std::basic_string<Char> text)
 constexpr std::size_t kGroups = kMaxIntegerDigits / 3;
 constexpr std::size_t kFullEcho = 4 * kGroups + kMaxFractionDigits;
 
+// The words of a group value 0 to 999, lower case, each followed by a space: "forty two ".
+std::string GroupWords(int value) {
+    const char16_t digits[] = {static_cast<char16_t>(u'0' + value / 100),
+                               static_cast<char16_t>(u'0' + value / 10 % 10),
+                               static_cast<char16_t>(u'0' + value % 10)};
+    const std::u16string words = ThreeDigitsToWords({digits, 3});
+    return {words.begin(), words.end()}; // plain ASCII
+}
+
+// One T for each letter style, made at the style's first use.
+template <typename T>
+const T& MadeFor(CaseStyle style) {
+    switch (style) {
+    case CaseStyle::Title: {
+        static const T title(CaseStyle::Title);
+        return title;
+    }
+    case CaseStyle::Lower: {
+        static const T lower(CaseStyle::Lower);
+        return lower;
+    }
+    default: {
+        static const T upper(CaseStyle::Upper);
+        return upper;
+    }
+    }
+}
+
 // The wording's words in one letter style, each in a slot: the words of every group value 0 to
 // 999, the scale word of each of the five groups of three digits from the left (none for the
-// last), and "& " with the words of every number of hundredths 1 to 99 and of thousandths 1 to
-// 999. The hundredths have a small table of their own, so that amounts in hundredths, nearly all,
-// keep to few cache lines.
+// last), and "& " with the words of every number of hundredths 1 to 99.
 template <typename Char>
 struct PreparedCurrency<Char>::Words {
     explicit Words(CaseStyle style);
-    static const Words& In(CaseStyle style);
 
     std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
     std::array<Slot<Char, 16>, kGroups> scales;
-    std::array<Slot<Char, 16>, 100> hundredths;   // "& seventy seven "
-    std::array<Slot<Char, 40>, 1000> thousandths; // "& seven hundred and seventy seven "
+    std::array<Slot<Char, 16>, 100> hundredths; // "& seventy seven "
     std::basic_string<Char> say, only;
 };
 
@@ -314,15 +338,8 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style)
     : say(Encoded<Char>(StyledWords("say ", style))),
       only(Encoded<Char>(StyledWords("only", style))) {
     for (int v = 0; v < 1000; ++v) {
-        const char16_t digits[] = {static_cast<char16_t>(u'0' + v / 100),
-                                   static_cast<char16_t>(u'0' + v / 10 % 10),
-                                   static_cast<char16_t>(u'0' + v % 10)};
-        const std::u16string groupWords = ThreeDigitsToWords({digits, 3});
-        const std::string words(groupWords.begin(), groupWords.end()); // plain ASCII
+        const std::string words = GroupWords(v);
         Fill(groups[v], Encoded<Char>(StyledWords(words, style)));
-        if (v > 0) {
-            Fill(thousandths[v], Encoded<Char>(StyledWords("& " + words, style)));
-        }
         if (v > 0 && v < 100) {
             Fill(hundredths[v], Encoded<Char>(StyledWords("& " + words, style)));
         }
@@ -332,29 +349,24 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style)
     }
 }
 
-// Each style's words are made at its first use.
+// "& " with the words of every number of thousandths 1 to 999 in one letter style: made only for
+// a currency divided in thousandths, and kept apart from the words every amount takes, so that
+// amounts in hundredths, nearly all, keep to fewer cache lines.
 template <typename Char>
-auto PreparedCurrency<Char>::Words::In(CaseStyle style) -> const Words& {
-    switch (style) {
-    case CaseStyle::Title: {
-        static const Words title(CaseStyle::Title);
-        return title;
+struct PreparedCurrency<Char>::Thousandths {
+    explicit Thousandths(CaseStyle style) {
+        for (int v = 1; v < 1000; ++v) {
+            Fill(slots[v], Encoded<Char>(StyledWords("& " + GroupWords(v), style)));
+        }
     }
-    case CaseStyle::Lower: {
-        static const Words lower(CaseStyle::Lower);
-        return lower;
-    }
-    default: {
-        static const Words upper(CaseStyle::Upper);
-        return upper;
-    }
-    }
-}
+    std::array<Slot<Char, 40>, 1000> slots; // "& seven hundred and seventy seven "
+};
 
 template <typename Char>
 PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
                                          std::basic_string_view<Char> lineBreak)
-    : words_(Words::In(style)),
+    : words_(MadeFor<Words>(style)),
+      thousandths_(currency.decimals == 3 ? &MadeFor<Thousandths>(style) : nullptr),
       echoStart_(std::basic_string<Char>(ResultFrame<Char>::kEchoLabel) +
                  Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
       wordingStart_(std::basic_string<Char>(lineBreak) +
@@ -362,14 +374,13 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
                     Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')),
       endings_{PaddedText<Char>(words_.only),
                PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
-                                Char(' ') + words_.only)},
-      decimals_(currency.decimals == 3 ? 3 : 2) {
+                                Char(' ') + words_.only)} {
     // No move goes on further than it writes, so the widths of all the moves added up are room
     // for any Result text.
     room_ =
         Width(echoStart_) + kFullEcho + Width(wordingStart_) +
         kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) / sizeof(Char) +
-        sizeof(words_.thousandths[0].text) / sizeof(Char) +
+        sizeof(Thousandths::slots[0].text) / sizeof(Char) +
         std::max(Width(endings_[0]), Width(endings_[1]));
 }
 
@@ -409,7 +420,7 @@ Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amoun
         return Put(Put(at, words.hundredths[hundredths]), endings_[hundredths != 0]);
     } else {
         const int thousandths = hundredths * 10 + (read.fraction[2] - '0');
-        return Put(Put(at, words.thousandths[thousandths]), endings_[thousandths != 0]);
+        return Put(Put(at, thousandths_->slots[thousandths]), endings_[thousandths != 0]);
     }
 }
 

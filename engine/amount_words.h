@@ -119,7 +119,7 @@ public:
     // text, since the moves write past its end; what stands after the returned end is scratch.
     // qev-words writes straight into its output block on this promise.
     Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const {
-        return decimals_ == 3 ? Write<3>(at, amount, problem) : Write<2>(at, amount, problem);
+        return thousandths_ ? Write<3>(at, amount, problem) : Write<2>(at, amount, problem);
     }
     std::size_t Room() const { return room_; }
 
@@ -129,12 +129,13 @@ private:
     template <std::size_t Decimals>
     Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
 
-    struct Words; // the wording's words in the style, shared by every currency
+    struct Words;       // the wording's words in the style, shared by every currency
+    struct Thousandths; // the subunit words of the currencies divided in thousandths
     const Words& words_;
-    PaddedText<Char> echoStart_;    // "输入： " and the code
-    PaddedText<Char> wordingStart_; // the line break, "输出： SAY ", the name and a space
-    PaddedText<Char> endings_[2];   // "ONLY"; the subunit name, a space and "ONLY"
-    std::size_t decimals_;          // 2 or 3
+    const Thousandths* thousandths_; // none for a currency in hundredths
+    PaddedText<Char> echoStart_;     // "输入： " and the code
+    PaddedText<Char> wordingStart_;  // the line break, "输出： SAY ", the name and a space
+    PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY"
     std::size_t room_ = 0;
 };
 
