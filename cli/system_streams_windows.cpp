@@ -31,17 +31,12 @@ bool IsConsole(HANDLE handle) {
     return GetConsoleMode(handle, &mode) != 0;
 }
 
-// Standard input: the bytes of a file or pipe as they are (a Ctrl-Z byte is data); what is typed
-// into a console, read in UTF-16 and handed on in UTF-8, ending at a line that starts with Ctrl-Z,
-// as console programs do.
+// Standard input from a file or pipe: its bytes as they are (a Ctrl-Z byte is data).
 class HandleInput : public ByteInput {
 public:
-    explicit HandleInput(HANDLE handle) : handle_(handle), console_(IsConsole(handle)) {}
+    explicit HandleInput(HANDLE handle) : handle_(handle) {}
 
     std::ptrdiff_t Read(char* data, std::size_t size, std::string& reason) override {
-        if (console_) {
-            return ReadConsole(data, size, reason);
-        }
         DWORD count = 0;
         if (ReadFile(handle_, data, static_cast<DWORD>(std::min<std::size_t>(size, 1 << 30)),
                      &count, nullptr)) {
@@ -56,33 +51,7 @@ public:
     }
 
 private:
-    std::ptrdiff_t ReadConsole(char* data, std::size_t size, std::string& reason) {
-        while (pending_.empty() && !ended_) {
-            char16_t typed[4096];
-            DWORD count = 0;
-            if (!ReadConsoleW(handle_, typed, 4096, &count, nullptr)) {
-                reason = Reason(GetLastError());
-                return -1;
-            }
-            const std::u16string_view text(typed, count);
-            const bool lineStart = atLineStart_;
-            atLineStart_ = text.ends_with(u'\n');
-            if (count == 0 || (lineStart && text.starts_with(u'\x1a'))) {
-                ended_ = true;
-            } else {
-                AppendUtf8(pending_, text);
-            }
-        }
-        const std::size_t count = pending_.copy(data, size);
-        pending_.erase(0, count);
-        return static_cast<std::ptrdiff_t>(count);
-    }
-
     HANDLE handle_;
-    bool console_;
-    std::string pending_;
-    bool atLineStart_ = true;
-    bool ended_ = false;
 };
 
 // Standard output and error: bytes to a file or pipe; to a console, UTF-16 through WriteConsoleW,
@@ -151,8 +120,44 @@ private:
 
 } // namespace
 
+std::ptrdiff_t ConsoleInput::Read(char* data, std::size_t size, std::string& reason) {
+    while (pending_.empty() && !ended_) {
+        std::u16string piece;
+        if (!readPiece_(piece, reason)) {
+            return -1;
+        }
+        // What comes before a line that starts with Ctrl-Z is input; that line and all after it
+        // are not.
+        std::size_t kept = 0;
+        for (; kept < piece.size() && !(atLineStart_ && piece[kept] == u'\x1a'); ++kept) {
+            atLineStart_ = piece[kept] == u'\n';
+        }
+        ended_ = piece.empty() || kept < piece.size();
+        utf8_.Append(pending_, std::u16string_view(piece).substr(0, kept));
+        if (ended_) {
+            utf8_.End(pending_);
+        }
+    }
+    const std::size_t count = pending_.copy(data, size);
+    pending_.erase(0, count);
+    return static_cast<std::ptrdiff_t>(count);
+}
+
 std::unique_ptr<ByteInput> StandardInput() {
-    return std::make_unique<HandleInput>(GetStdHandle(STD_INPUT_HANDLE));
+    const HANDLE handle = GetStdHandle(STD_INPUT_HANDLE);
+    if (!IsConsole(handle)) {
+        return std::make_unique<HandleInput>(handle);
+    }
+    return std::make_unique<ConsoleInput>([handle](std::u16string& piece, std::string& reason) {
+        piece.resize(4096);
+        DWORD count = 0;
+        if (!ReadConsoleW(handle, piece.data(), 4096, &count, nullptr)) {
+            reason = Reason(GetLastError());
+            return false;
+        }
+        piece.resize(count);
+        return true;
+    });
 }
 
 std::unique_ptr<ByteOutput> StandardOutput() {

@@ -16,6 +16,28 @@
 
 namespace qev {
 
+void Utf16Pieces::Append(std::string& out, std::u16string_view piece) {
+    if (lead_ != 0 && !piece.empty()) {
+        const char16_t waiting[] = {lead_, piece.front()};
+        const std::size_t length = FirstUtf16Character({waiting, 2}).length;
+        AppendUtf8(out, {waiting, length});
+        piece.remove_prefix(length - 1);
+        lead_ = 0;
+    }
+    if (!piece.empty() && IsLeadSurrogate(piece.back())) {
+        lead_ = piece.back();
+        piece.remove_suffix(1);
+    }
+    AppendUtf8(out, piece);
+}
+
+void Utf16Pieces::End(std::string& out) {
+    if (lead_ != 0) {
+        AppendUtf8(out, {&lead_, 1});
+        lead_ = 0;
+    }
+}
+
 namespace {
 
 constexpr std::string_view kUsage =
@@ -31,7 +53,8 @@ constexpr std::string_view kHelp[] = {
     "Each AMOUNT, or each line of standard input when none is given, gives two lines:\n"
     "the amount echoed behind the currency code, and its wording.\n"
     "An amount holds only the characters \"0123456789,.\": at most 15 integer digits\n"
-    "and two decimals; \",\" is a thousands separator, \".\" the decimal point.\n"
+    "and two decimals, three for currencies divided in thousandths; \",\" is a\n"
+    "thousands separator, \".\" the decimal point.\n"
     "\n"
     "  --currency CODE|INDEX  currency by code (any letter case) or list index 0-",
     ";\n"
@@ -43,7 +66,8 @@ constexpr std::string_view kHelp[] = {
     "                         line for one rejected on standard error)\n"
     "  --line-buffered        write each result at once, not in blocks (the default\n"
     "                         when standard output is a terminal)\n"
-    "  --list                 the currency list: index, code and name, tab-separated\n"
+    "  --list                 the currency list: index, code, name and decimals,\n"
+    "                         tab-separated\n"
     "  --                     ends the options\n"
     "  --help, --version      this text, the version\n"
     "\n"
@@ -60,7 +84,7 @@ void AppendUtf8InPieces(std::string& out, std::u16string_view text) {
     constexpr std::size_t kPiece = std::size_t{1} << 20;
     while (!text.empty()) {
         std::size_t size = std::min(text.size(), kPiece);
-        if (size < text.size() && (text[size - 1] & 0xfc00) == 0xd800) {
+        if (size < text.size() && IsLeadSurrogate(text[size - 1])) {
             --size; // keep a surrogate pair together
         }
         AppendUtf8(out, text.substr(0, size));
@@ -221,16 +245,14 @@ std::string InvalidCharacterMessage(std::string_view amount, std::string_view tr
     return {};
 }
 
-// The error Result text of an amount of amount characters alone, as the windows show it, with a
-// line feed for its line break and after it; with --words-only its message alone, what stands
-// after the label "输出： ".
-std::string ErrorResult(std::string_view amount, const Options& options) {
-    const std::u16string wide(amount.begin(), amount.end());
-    std::u16string text = ApplyCaseStyle(AmountToWords(wide, options.currency).text, options.style);
-    constexpr std::u16string_view kBreakAndLabel = u"\r\n输出： ";
-    const std::size_t lineBreak = text.find(kBreakAndLabel);
-    text.erase(options.wordsOnly ? 0 : lineBreak,
-               options.wordsOnly ? lineBreak + kBreakAndLabel.size() : 1);
+// The error Result text of an amount of amount characters alone, as the windows show it in the
+// chosen style, its lines ended by line feeds; with --words-only its message alone.
+std::string ErrorResult(std::string_view amount, AmountProblem problem, const Options& options) {
+    const std::u16string wide(amount.begin(), amount.end()); // plain ASCII
+    std::u16string text =
+        options.wordsOnly
+            ? std::u16string(MessageOf(problem, options.currency.decimals))
+            : ApplyCaseStyle(RejectedResult(wide, options.currency, problem, u"\n"), options.style);
     text.push_back(u'\n');
     std::string bytes;
     AppendUtf8InPieces(bytes, text);
@@ -275,13 +297,96 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
         *end++ = '\n';
         outputs.Written(end);
     } else {
-        outputs.Out(ErrorResult(trimmed, options));
+        outputs.Out(ErrorResult(trimmed, problem, options));
     }
     if (options.lineBuffered) {
         outputs.Flush();
     }
     return problem == AmountProblem::None;
 }
+
+// The input as UTF-8 for the line reader. A text that opens with a UTF-16 byte-order mark, as
+// Notepad saves "Unicode", is converted, little- or big-endian, the mark too (the line reader drops
+// it as it does UTF-8's); an odd byte at its end becomes U+FFFD. Any other input is passed on as
+// it comes.
+class Utf8Input : public ByteInput {
+public:
+    explicit Utf8Input(ByteInput& in) : in_(in) {}
+
+    std::ptrdiff_t Read(char* data, std::size_t size, std::string& reason) override {
+        if (!checked_) {
+            const std::ptrdiff_t count = ReadStart(data, size, reason);
+            if (count <= 0 || !utf16_) {
+                return count;
+            }
+            Convert(std::string_view(data, static_cast<std::size_t>(count)));
+        } else if (!utf16_) {
+            return ended_ ? 0 : in_.Read(data, size, reason);
+        }
+        while (converted_.empty() && !ended_) {
+            const std::ptrdiff_t count = in_.Read(block_.data(), block_.size(), reason);
+            if (count < 0) {
+                return -1;
+            }
+            ended_ = count == 0;
+            Convert(std::string_view(block_.data(), static_cast<std::size_t>(count)));
+        }
+        const std::size_t count = converted_.copy(data, size);
+        converted_.erase(0, count);
+        return static_cast<std::ptrdiff_t>(count);
+    }
+
+private:
+    // Reads until the first two bytes show whether a UTF-16 mark opens the input.
+    std::ptrdiff_t ReadStart(char* data, std::size_t size, std::string& reason) {
+        std::size_t count = 0;
+        do {
+            const std::ptrdiff_t got = in_.Read(data + count, size - count, reason);
+            if (got < 0) {
+                return -1;
+            }
+            count += static_cast<std::size_t>(got);
+            ended_ = got == 0;
+        } while (!ended_ && count < 2 && static_cast<unsigned char>(data[0]) >= 0xfe);
+        checked_ = true;
+        const std::string_view start(data, count);
+        utf16_ = start.starts_with("\xff\xfe") || start.starts_with("\xfe\xff");
+        bigEndian_ = start.starts_with('\xfe');
+        if (utf16_) {
+            block_.resize(64 * 1024);
+        }
+        return static_cast<std::ptrdiff_t>(count);
+    }
+
+    void Convert(std::string_view bytes) {
+        units_.clear();
+        for (const char byte : bytes) {
+            if (!odd_) {
+                odd_ = static_cast<unsigned char>(byte);
+                continue;
+            }
+            const unsigned next = static_cast<unsigned char>(byte);
+            units_.push_back(
+                static_cast<char16_t>(bigEndian_ ? *odd_ << 8 | next : next << 8 | *odd_));
+            odd_.reset();
+        }
+        if (ended_ && odd_) {
+            units_.push_back(u'\ufffd');
+        }
+        pieces_.Append(converted_, units_);
+        if (ended_) {
+            pieces_.End(converted_);
+        }
+    }
+
+    ByteInput& in_;
+    bool checked_ = false, utf16_ = false, bigEndian_ = false, ended_ = false;
+    std::vector<char> block_;
+    std::optional<unsigned> odd_; // a byte read without the other of its unit
+    std::u16string units_;
+    Utf16Pieces pieces_;
+    std::string converted_; // converted and not yet read
+};
 
 // The lines of the input, read in blocks. A line is held only up to the length limit: the rest of
 // a longer one is read past, never kept.
@@ -413,7 +518,7 @@ std::string CurrencyList() {
         AppendUtf8InPieces(list, CurrencyFieldsAt(i).code);
         list += '\t';
         AppendUtf8InPieces(list, ListEntryText(i));
-        list += '\n';
+        list += '\t' + std::to_string(CurrencyFieldsAt(i).decimals) + '\n';
     }
     return list;
 }
@@ -433,7 +538,8 @@ int ConvertAmounts(const Options& options, Outputs& outputs) {
 // Converts each line of the input that is not blank: the exit status, 3 as soon as input or
 // output fails.
 int ConvertLines(ByteInput& in, const Options& options, Outputs& outputs) {
-    LineReader reader(in);
+    Utf8Input text(in);
+    LineReader reader(text);
     std::string_view line;
     std::string reason;
     bool allConverted = true;

@@ -8,7 +8,8 @@
 namespace qev {
 
 // The amount box holds at most this many characters: 15 integer digits, four thousands
-// separators, the decimal point and two decimals.
+// separators, the decimal point and two decimals. Fifteen digits and three decimals fit only
+// without the separators.
 inline constexpr std::size_t kAmountBoxMaxLength = 22;
 
 // The ASCII digits "0" to "9" only: no other script's or width's digits.

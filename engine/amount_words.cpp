@@ -29,10 +29,6 @@ constexpr std::array<std::string_view, 10> kTensWords = {
 constexpr std::array<std::string_view, 4> kScaleWords = {"thousand ", "million ", "billion ",
                                                          "trillion "};
 
-constexpr std::u16string_view kEchoLabel = u"输入： ";
-constexpr std::u16string_view kWordingLabel = u"输出： ";
-constexpr std::u16string_view kLineBreak = u"\r\n";
-
 // Lower-case ASCII words in a letter style. Each piece follows a space in the Result text, so
 // "Abc" capitalises its first letter as well as every one after a space.
 std::string StyledWords(std::string_view words, CaseStyle style) {
@@ -105,17 +101,20 @@ std::size_t Width(const PaddedText<Char>& text) {
     return std::max(text.size, kTextRoom);
 }
 
-// An amount read: its integer digits after fifteen zeros, so that its last fifteen digits are
-// at hand with zeros before them whatever their number, and three fraction digits (those past
-// the currency's decimals are zeros); or why it cannot be written out.
-template <typename Char>
+// An amount read in a currency of two or three decimals: its integer digits after fifteen zeros,
+// so that its last fifteen digits are at hand with zeros before them whatever their number, and
+// its fraction digits; or why it cannot be written out.
+template <typename Char, std::size_t Decimals>
 struct ReadAmount {
-    ReadAmount() { integer.fill(Char('0')); }
+    ReadAmount() {
+        integer.fill(Char('0'));
+        fraction.fill(Char('0'));
+    }
     // The last fifteen integer digits, and one more character that may be read but not used.
     const Char* LastDigits() const { return integer.data() + integerSize; }
     std::array<Char, 2 * kMaxIntegerDigits + 2> integer;
     std::size_t integerSize = 0; // how many follow the zeros: 1 to 15
-    std::array<Char, kMaxFractionDigits> fraction = {Char('0'), Char('0'), Char('0')};
+    std::array<Char, Decimals> fraction;
     AmountProblem problem = AmountProblem::None;
 };
 
@@ -135,9 +134,10 @@ std::pair<std::size_t, std::size_t> Trimmed(std::basic_string_view<Char> amount)
     return {first, last};
 }
 
-template <typename Char>
-ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals) {
-    ReadAmount<Char> read;
+// Reads an amount in a currency of `Decimals` decimals.
+template <std::size_t Decimals, typename Char>
+ReadAmount<Char, Decimals> Read(std::basic_string_view<Char> amount) {
+    ReadAmount<Char, Decimals> read;
     const auto [first, last] = Trimmed(amount);
 
     // Most amounts are plain digits, perhaps a point and no more decimals than the currency's.
@@ -149,7 +149,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals)
     }
     read.integerSize = i - first;
     if (read.integerSize > 0 &&
-        (i == last || (amount[i] == Char('.') && last - i <= decimals + 1))) {
+        (i == last || (amount[i] == Char('.') && last - i <= Decimals + 1))) {
         std::size_t fractionDigits = 0;
         for (++i; i < last && digit(amount[i]); ++i) {
             read.fraction[fractionDigits++] = amount[i];
@@ -158,7 +158,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals)
             return read;
         }
     }
-    read = ReadAmount<Char>();
+    read = ReadAmount<Char, Decimals>();
 
     // One pass: the last integer digits kept in a ring, the first fraction digits, and where the
     // digits that must be zeros (beyond 15 integer digits and the currency's decimals) are not.
@@ -176,7 +176,7 @@ ReadAmount<Char> Read(std::basic_string_view<Char> amount, std::size_t decimals)
                     firstNonZero = integerDigits;
                 }
                 ring[integerDigits++ % ring.size()] = c;
-            } else if (fractionDigits < decimals) {
+            } else if (fractionDigits < Decimals) {
                 read.fraction[fractionDigits++] = c;
             } else {
                 fractionTooLong = fractionTooLong || c != Char('0');
@@ -226,6 +226,8 @@ std::u16string EchoOfRejected(std::u16string_view cleaned) {
     return echo;
 }
 
+} // namespace
+
 std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
     switch (problem) {
     case AmountProblem::TooManyPoints:
@@ -239,7 +241,17 @@ std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
     }
 }
 
-} // namespace
+std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency& currency,
+                              AmountProblem problem, std::u16string_view lineBreak) {
+    using Frame = ResultFrame<char16_t>;
+    std::u16string text(Frame::kEchoLabel);
+    AppendUpperCase(text, currency.code);
+    AppendUpperCase(text, EchoOfRejected(CleanAmount(amount)));
+    text.append(lineBreak)
+        .append(Frame::kWordingLabel)
+        .append(MessageOf(problem, currency.decimals));
+    return text;
+}
 
 std::u16string ThreeDigitsToWords(std::u16string_view group, const WordingForm& form) {
     // Hundreds, tens and units: a group of fewer than three digits has zeros before them.
@@ -283,18 +295,43 @@ PaddedText<Char>::PaddedText(std::basic_string<Char> text)
 constexpr std::size_t kGroups = kMaxIntegerDigits / 3;
 constexpr std::size_t kFullEcho = 4 * kGroups + kMaxFractionDigits;
 
-// The wording's words in one letter style and with the group words in one form (hyphens,
-// "hundred and"), each in a slot: the words of every group value 0 to 999, the scale word of each
-// of the five groups of three digits from the left (none for the last), "& " and "and " with the
-// words of every number of hundredths or thousandths 1 to 999, and the other words of the frame.
+// The words of a group value 0 to 999 in a form, lower case, each followed by a space: "forty two
+// ", or "forty-two ".
+std::string GroupWords(int value, const WordingForm& form) {
+    const char16_t digits[] = {static_cast<char16_t>(u'0' + value / 100),
+                               static_cast<char16_t>(u'0' + value / 10 % 10),
+                               static_cast<char16_t>(u'0' + value % 10)};
+    const std::u16string words = ThreeDigitsToWords({digits, 3}, form);
+    return {words.begin(), words.end()}; // plain ASCII
+}
+
+// One T for each letter style and each form of the group words (hyphens, "hundred and"), made at
+// its first use.
+template <typename T>
+const T& MadeFor(CaseStyle style, const WordingForm& form) {
+    static std::mutex lock;
+    static std::array<std::unique_ptr<const T>, 12> made;
+    const std::size_t index = static_cast<std::size_t>(style) * 4 + form[FormChoice::Tens] * 2 +
+                              form[FormChoice::Hundreds];
+    const std::lock_guard<std::mutex> guard(lock);
+    if (!made.at(index)) {
+        made[index] = std::make_unique<const T>(style, form);
+    }
+    return *made[index];
+}
+
+// The wording's words in one letter style and form, each in a slot: the words of every group value
+// 0 to 999, the scale word of each of the five groups of three digits from the left (none for the
+// last), "& " and "and " with the words of every number of hundredths 1 to 99, and the frame's
+// other words.
 template <typename Char>
 struct PreparedCurrency<Char>::Words {
     Words(CaseStyle style, const WordingForm& form);
-    static const Words& In(CaseStyle style, const WordingForm& form);
 
     std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
     std::array<Slot<Char, 16>, kGroups> scales;
-    std::array<std::array<Slot<Char, 40>, 1000>, 2> subunits; // "& " and "and "
+    std::array<Slot<Char, 16>, 100> hundredths;    // "& seventy seven "
+    std::array<Slot<Char, 24>, 100> andHundredths; // "and seventy seven "
     Slot<Char, 8> zero, andWord;
     std::basic_string<Char> openings[3], only;
 };
@@ -305,50 +342,48 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style, const WordingForm& form)
                Encoded<Char>(StyledWords("say total ", style)),
                {}},
       only(Encoded<Char>(StyledWords("only", style))) {
-    const auto styled = [style](const std::string& words) {
+    const auto styled = [style](std::string_view words) {
         return Encoded<Char>(StyledWords(words, style));
     };
     for (int v = 0; v < 1000; ++v) {
-        const char16_t digits[] = {static_cast<char16_t>(u'0' + v / 100),
-                                   static_cast<char16_t>(u'0' + v / 10 % 10),
-                                   static_cast<char16_t>(u'0' + v % 10)};
-        const std::u16string groupWords = ThreeDigitsToWords({digits, 3}, form);
-        const std::string words(groupWords.begin(), groupWords.end()); // plain ASCII
+        const std::string words = GroupWords(v, form);
         Fill(groups[v], styled(words));
-        if (v > 0) {
-            Fill(subunits[0][v], styled("& " + words));
-            Fill(subunits[1][v], styled("and " + words));
+        if (v > 0 && v < 100) {
+            Fill(hundredths[v], styled("& " + words));
+            Fill(andHundredths[v], styled("and " + words));
         }
     }
     for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
-        Fill(scales[k], styled(std::string(kScaleWords[kScaleWords.size() - 1 - k])));
+        Fill(scales[k], styled(kScaleWords[kScaleWords.size() - 1 - k]));
     }
     Fill(zero, styled("zero "));
     Fill(andWord, styled("and "));
 }
 
-// Each style's and form's words are made at their first use.
+// "& " and "and " with the words of every number of thousandths 1 to 999 in one letter style and
+// form: made only for a currency divided in thousandths, and kept apart from the words every
+// amount takes, so that amounts in hundredths, nearly all, keep to fewer cache lines.
 template <typename Char>
-auto PreparedCurrency<Char>::Words::In(CaseStyle style, const WordingForm& form) -> const Words& {
-    static std::mutex lock;
-    static std::array<std::unique_ptr<const Words>, 12> made;
-    const std::size_t index = static_cast<std::size_t>(style) * 4 + form[FormChoice::Tens] * 2 +
-                              form[FormChoice::Hundreds];
-    const std::lock_guard<std::mutex> guard(lock);
-    if (!made.at(index)) {
-        made[index] = std::make_unique<const Words>(style, form);
+struct PreparedCurrency<Char>::Thousandths {
+    Thousandths(CaseStyle style, const WordingForm& form) {
+        for (int v = 1; v < 1000; ++v) {
+            Fill(slots[0][v], Encoded<Char>(StyledWords("& " + GroupWords(v, form), style)));
+            Fill(slots[1][v], Encoded<Char>(StyledWords("and " + GroupWords(v, form), style)));
+        }
     }
-    return *made[index];
-}
+    std::array<std::array<Slot<Char, 40>, 1000>, 2> slots; // "and seven hundred and seventy seven "
+};
 
 template <typename Char>
 PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
                                          std::basic_string_view<Char> lineBreak,
                                          const WordingForm& form)
-    : words_(Words::In(style, form)),
-      echoStart_(Encoded<Char>(kEchoLabel) +
+    : words_(MadeFor<Words>(style, form)),
+      thousandths_(currency.decimals == 3 ? &MadeFor<Thousandths>(style, form) : nullptr),
+      echoStart_(std::basic_string<Char>(ResultFrame<Char>::kEchoLabel) +
                  Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
-      wordingStart_(std::basic_string<Char>(lineBreak) + Encoded<Char>(kWordingLabel) +
+      wordingStart_(std::basic_string<Char>(lineBreak) +
+                    std::basic_string<Char>(ResultFrame<Char>::kWordingLabel) +
                     words_.openings[form[FormChoice::Opening]] +
                     (form[FormChoice::Currency]
                          ? std::basic_string<Char>()
@@ -365,12 +400,12 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
           PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
                            Char(' ') +
                            (form[FormChoice::Closing] ? std::basic_string<Char>() : words_.only))},
-      form_(form), decimals_(currency.decimals == 3 ? 3 : 2) {
+      form_(form) {
     // No move goes on further than it writes, so the widths of all the moves added up are room
     // for any Result text.
     room_ = Width(echoStart_) + kFullEcho + Width(wordingStart_) +
             (kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) +
-             sizeof(words_.zero.text) + sizeof(words_.subunits[0][0].text) +
+             sizeof(words_.zero.text) + sizeof(Thousandths::slots[0][0].text) +
              sizeof(words_.groups[0].text) + sizeof(words_.andWord.text)) /
                 sizeof(Char) +
             Width(nameAfter_) + Width(subunitFirst_) + kMaxFractionDigits + Width(fractionEnd_) +
@@ -378,9 +413,10 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
 }
 
 template <typename Char>
-Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char> amount,
-                                          AmountProblem& problem) const {
-    const ReadAmount<Char> read = Read(amount, decimals_);
+template <std::size_t Decimals>
+Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amount,
+                                    AmountProblem& problem) const {
+    const auto read = Read<Decimals>(amount);
     problem = read.problem;
     if (problem != AmountProblem::None) {
         return at;
@@ -396,9 +432,9 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
     }
     echo[4 * kGroups - 1] = Char('.');
     std::copy(read.fraction.begin(), read.fraction.end(), &echo[4 * kGroups]);
-    const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + decimals_;
+    const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + Decimals;
     at = Put(at, echoStart_);
-    std::memcpy(at, echo.data() + 4 * kGroups + decimals_ - shown, kFullEcho * sizeof(Char));
+    std::memcpy(at, echo.data() + 4 * kGroups + Decimals - shown, kFullEcho * sizeof(Char));
     at = Put(at + shown, wordingStart_);
 
     const Words& words = words_;
@@ -415,19 +451,25 @@ Char* PreparedCurrency<Char>::WriteResult(Char* at, std::basic_string_view<Char>
     if (nameAfter_.size != 0) {
         at = Put(at, nameAfter_);
     }
-    // Hundredths are the first two digits of the three.
-    int subunits =
-        (read.fraction[0] - '0') * 100 + (read.fraction[1] - '0') * 10 + (read.fraction[2] - '0');
-    subunits /= decimals_ == 3 ? 1 : 10;
-    if (subunitForm < 2) { // "& FIFTY CENTS", "AND FIFTY CENTS"
-        at = Put(Put(at, words.subunits[subunitForm][subunits]), endings_[subunits != 0]);
-    } else if (subunitForm == 2) { // "AND CENTS FIFTY"
-        at = Put(subunits != 0 ? Put(Put(at, subunitFirst_), words.groups[subunits]) : at,
-                 endings_[0]);
-    } else { // "AND 50/100", always
-        at = std::copy_n(read.fraction.begin(), decimals_, Put(at, words.andWord));
-        at = Put(Put(at, fractionEnd_), endings_[0]);
+    int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
+    if constexpr (Decimals == 3) {
+        subunits = subunits * 10 + (read.fraction[2] - '0');
     }
+    if (subunitForm == 0 && Decimals == 2) { // "& FIFTY CENTS", the design's
+        at = Put(at, words.hundredths[subunits]);
+    } else if (subunitForm == 1 && Decimals == 2) { // "AND FIFTY CENTS"
+        at = Put(at, words.andHundredths[subunits]);
+    } else if (subunitForm < 2) {
+        at = Put(at, thousandths_->slots[subunitForm][subunits]);
+    } else if (subunitForm == 2) { // "AND CENTS FIFTY"
+        at = subunits != 0 ? Put(Put(at, subunitFirst_), words.groups[subunits]) : at;
+        subunits = 0;
+    } else { // "AND 50/100", always
+        at =
+            Put(std::copy_n(read.fraction.begin(), Decimals, Put(at, words.andWord)), fractionEnd_);
+        subunits = 0;
+    }
+    at = Put(at, endings_[subunits != 0]);
     // Without "ONLY", nothing follows the last word.
     return at[-1] == Char(' ') ? at - 1 : at;
 }
@@ -444,34 +486,38 @@ AmountProblem PreparedCurrency<Char>::AppendResult(std::basic_string<Char>& out,
     return problem;
 }
 
+template char* PreparedCurrency<char>::Write<2>(char*, std::string_view, AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<3>(char*, std::string_view, AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<2>(char16_t*, std::u16string_view,
+                                                        AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<3>(char16_t*, std::u16string_view,
+                                                        AmountProblem&) const;
 template struct PaddedText<char>;
 template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;
 template class PreparedCurrency<char16_t>;
 
 std::optional<std::u16string> AmountDigits(std::u16string_view amount, std::size_t decimals) {
-    const ReadAmount<char16_t> read = Read(amount, decimals);
-    if (read.problem != AmountProblem::None) {
-        return std::nullopt;
-    }
-    return std::u16string(read.LastDigits(), kMaxIntegerDigits) +
-           std::u16string(read.fraction.data(), decimals);
+    const auto digits = [](const auto& read) -> std::optional<std::u16string> {
+        if (read.problem != AmountProblem::None) {
+            return std::nullopt;
+        }
+        return std::u16string(read.LastDigits(), kMaxIntegerDigits) +
+               std::u16string(read.fraction.begin(), read.fraction.end());
+    };
+    return decimals == 3 ? digits(Read<3>(amount)) : digits(Read<2>(amount));
 }
 
 Conversion AmountToWords(std::u16string_view amount, const SelectedCurrency& currency,
                          const WordingForm& form) {
     std::u16string text;
     const AmountProblem problem =
-        PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kLineBreak, form)
+        PreparedCurrency<char16_t>(currency, CaseStyle::Upper, kResultLineBreak, form)
             .AppendResult(text, amount);
     if (problem == AmountProblem::None) {
         return {std::move(text), true};
     }
-    text.assign(kEchoLabel);
-    AppendUpperCase(text, currency.code);
-    AppendUpperCase(text, EchoOfRejected(CleanAmount(amount)));
-    text.append(kLineBreak).append(kWordingLabel).append(MessageOf(problem, currency.decimals));
-    return {std::move(text), false};
+    return {RejectedResult(amount, currency, problem), false};
 }
 
 } // namespace qev

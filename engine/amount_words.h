@@ -28,6 +28,29 @@ struct Conversion {
     bool converted = false;
 };
 
+// The frame of every Result text, kept here alone: the echo line's label, the wording line's label,
+// and the words that open each message standing in place of the words ("无法转换：…"). In UTF-16
+// for the windows and in UTF-8 for streams.
+template <typename Char>
+struct ResultFrame;
+
+template <>
+struct ResultFrame<char16_t> {
+    static constexpr std::u16string_view kEchoLabel = u"输入： ";
+    static constexpr std::u16string_view kWordingLabel = u"输出： ";
+    static constexpr std::u16string_view kNotConverted = u"无法转换";
+};
+
+template <>
+struct ResultFrame<char> {
+    static constexpr std::string_view kEchoLabel = "输入： ";
+    static constexpr std::string_view kWordingLabel = "输出： ";
+    static constexpr std::string_view kNotConverted = "无法转换";
+};
+
+// The line break of a Result text in the windows' result box.
+inline constexpr std::u16string_view kResultLineBreak = u"\r\n";
+
 // The limits an amount must keep to be written out: its currency's decimals, two or three, are
 // the most fraction digits that may be other than zeros.
 inline constexpr std::size_t kMaxIntegerDigits = 15;
@@ -49,7 +72,20 @@ enum class AmountProblem {
     InvalidCharacter,
 };
 
-// A text kept with room after it, so that a short one is copied by one move of a fixed size.
+// The message that stands in place of the words, for the problem of an amount in a currency of
+// `decimals` decimals.
+std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals);
+
+// The Result text of an amount that cannot be written out, for the problem AppendResult or
+// WriteResult gave, with `lineBreak` between its lines: the amount echoed as given, commas removed,
+// spaces cut at both ends and control characters shown as U+FFFD, in upper case; then the message.
+std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency& currency,
+                              AmountProblem problem,
+                              std::u16string_view lineBreak = kResultLineBreak);
+
+// A text kept with room after it, so that a short one is copied by one move of a fixed size. The
+// move copies the room too, on purpose: it writes past the text's end, and whatever is written
+// next goes over what it left there.
 template <typename Char>
 struct PaddedText {
     explicit PaddedText(std::basic_string<Char> text);
@@ -61,6 +97,13 @@ struct PaddedText {
 // text is only copied together: no case mapping, no conversion and no allocation per amount. In
 // UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows. `lineBreak` parts
 // the Result text's two lines.
+//
+// For speed every piece is copied by a move of fixed size, not of its own length: the currency's
+// texts with their room (PaddedText; one longer than the room by its length), the echo's digits
+// from a full-width echo, and each word from a slot of fixed width. Each move writes past the end
+// of its piece on purpose, the next piece goes over it, and the last leaves characters past the end
+// of the Result text that are no part of it. Room() is the most all the moves of one Result text
+// can reach.
 template <typename Char>
 class PreparedCurrency {
 public:
@@ -73,22 +116,32 @@ public:
     AmountProblem AppendResult(std::basic_string<Char>& out,
                                std::basic_string_view<Char> amount) const;
 
-    // The same, written at `at`, which must have Room() free characters after it: the end of what
-    // was written (`at` itself when the amount cannot be written out).
-    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+    // The same, written at `at`: the end of the Result text (`at` itself when the amount cannot be
+    // written out). The buffer must have Room() free characters from `at` on, however short the
+    // text, since the moves write past its end; what stands after the returned end is scratch.
+    // qev-words writes straight into its output block on this promise.
+    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const {
+        return thousandths_ ? Write<3>(at, amount, problem) : Write<2>(at, amount, problem);
+    }
     std::size_t Room() const { return room_; }
 
 private:
-    struct Words; // the wording's words in the style, shared by every currency
+    // WriteResult for a number of decimals known while the program is built, so that amounts in
+    // hundredths pay nothing for the third decimal of those in thousandths.
+    template <std::size_t Decimals>
+    Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+
+    struct Words;       // the wording's words in the style, shared by every currency
+    struct Thousandths; // the subunit words of the currencies divided in thousandths
     const Words& words_;
-    PaddedText<Char> echoStart_;    // "输入： " and the code
-    PaddedText<Char> wordingStart_; // the line break, "输出： SAY ", the name and a space
-    PaddedText<Char> nameAfter_;    // the name and a space, after the whole units, or nothing
-    PaddedText<Char> subunitFirst_; // "AND", the subunit name and a space
-    PaddedText<Char> fractionEnd_;  // "/100 " or "/1000 "
-    PaddedText<Char> endings_[2];   // "ONLY"; the subunit name, a space and "ONLY" (or nothing)
+    const Thousandths* thousandths_; // none for a currency in hundredths
+    PaddedText<Char> echoStart_;     // "输入： " and the code
+    PaddedText<Char> wordingStart_;  // the line break, "输出： SAY ", the name and a space
+    PaddedText<Char> nameAfter_;     // the name and a space, after the whole units, or nothing
+    PaddedText<Char> subunitFirst_;  // "AND", the subunit name and a space
+    PaddedText<Char> fractionEnd_;   // "/100 " or "/1000 "
+    PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY" (or nothing)
     WordingForm form_;
-    std::size_t decimals_; // 2 or 3
     std::size_t room_ = 0;
 };
 

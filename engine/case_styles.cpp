@@ -1,5 +1,6 @@
 #include "engine/case_styles.h"
 
+#include "engine/amount_words.h"
 #include "engine/text_services.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ void AppendMapped(std::u16string& out, std::u16string_view text, LetterCase lett
         if (size < text.size()) {
             const auto gap = text.substr(0, size).find_last_of(u" \r\n");
             size = gap != std::u16string_view::npos && gap > 0 ? gap + 1 : size;
-            size -= (text[size - 1] & 0xfc00) == 0xd800 ? 1 : 0; // a surrogate pair stays whole
+            size -= IsLeadSurrogate(text[size - 1]) ? 1 : 0; // a surrogate pair stays whole
         }
         if (!AppendSystemCase(out, text.substr(0, size), letterCase)) {
             out.append(text.substr(0, size)); // what the system cannot map stays as it is
@@ -44,21 +45,11 @@ void CapitalizeAt(std::u16string& text, std::size_t position) {
         return;
     }
     const std::size_t index = position - 1;
-    const bool pair = (text[index] & 0xfc00) == 0xd800 && index + 1 < text.size() &&
-                      (text[index + 1] & 0xfc00) == 0xdc00;
-    const char32_t c = pair ? 0x10000 + ((char32_t(text[index]) - 0xd800) << 10) +
-                                  (char32_t(text[index + 1]) - 0xdc00)
-                            : text[index];
-    const char32_t upper = SystemCapitalOf(c);
-    if (upper == c) {
-        return;
-    }
-    if (upper < 0x10000) {
-        text.replace(index, pair ? 2 : 1, 1, static_cast<char16_t>(upper));
-    } else {
-        const char16_t units[] = {static_cast<char16_t>(0xd800 + ((upper - 0x10000) >> 10)),
-                                  static_cast<char16_t>(0xdc00 + ((upper - 0x10000) & 0x3ff))};
-        text.replace(index, pair ? 2 : 1, units, 2);
+    const Utf16Character old = FirstUtf16Character(std::u16string_view(text).substr(index));
+    const char32_t upper = SystemCapitalOf(old.codePoint);
+    if (upper != old.codePoint) {
+        const Utf16Character capital = Utf16CharacterOf(upper);
+        text.replace(index, old.length, capital.units, capital.length);
     }
 }
 
@@ -123,35 +114,26 @@ std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style) {
 
 namespace {
 
+// A paragraph break, as some text boxes end their lines.
 template <typename Char>
-struct WordingTexts;
-
+constexpr std::basic_string_view<Char> kParagraph;
 template <>
-struct WordingTexts<char16_t> {
-    static constexpr std::u16string_view kLabel = u"输出： ";
-    static constexpr std::u16string_view kError = u"无法转换";
-    static constexpr std::u16string_view kParagraph = u"\u2029";
-};
-
+constexpr std::u16string_view kParagraph<char16_t> = u"\u2029";
 template <>
-struct WordingTexts<char> {
-    static constexpr std::string_view kLabel = "输出： ";
-    static constexpr std::string_view kError = "无法转换";
-    static constexpr std::string_view kParagraph = "\u2029";
-};
+constexpr std::string_view kParagraph<char> = "\u2029";
 
 template <typename Char>
 std::optional<std::basic_string_view<Char>> Wording(std::basic_string_view<Char> text) {
-    using Texts = WordingTexts<Char>;
+    using Frame = ResultFrame<Char>;
     // Where the line starting at `from` ends, and where the next one starts.
     const auto lineEnd = [&](std::size_t from) {
         const std::size_t feed = text.find(Char('\n'), from);
-        const std::size_t paragraph = text.find(Texts::kParagraph, from);
+        const std::size_t paragraph = text.find(kParagraph<Char>, from);
         const std::size_t end = std::min(feed, paragraph);
         if (end == std::basic_string_view<Char>::npos) {
             return std::pair{text.size(), text.size()};
         }
-        const std::size_t next = end + (end == feed ? 1 : Texts::kParagraph.size());
+        const std::size_t next = end + (end == feed ? 1 : kParagraph<Char>.size());
         return std::pair{end > from && end == feed && text[end - 1] == Char('\r') ? end - 1 : end,
                          next};
     };
@@ -160,11 +142,11 @@ std::optional<std::basic_string_view<Char>> Wording(std::basic_string_view<Char>
         return std::nullopt; // one line only
     }
     const std::basic_string_view<Char> line = text.substr(second, lineEnd(second).first - second);
-    if (!line.starts_with(Texts::kLabel)) {
+    if (!line.starts_with(Frame::kWordingLabel)) {
         return std::nullopt;
     }
-    const std::basic_string_view<Char> wording = line.substr(Texts::kLabel.size());
-    if (wording.empty() || wording.starts_with(Texts::kError)) {
+    const std::basic_string_view<Char> wording = line.substr(Frame::kWordingLabel.size());
+    if (wording.empty() || wording.starts_with(Frame::kNotConverted)) {
         return std::nullopt;
     }
     return wording;

@@ -33,22 +33,14 @@ bool AppendSystemCase(std::u16string& out, std::u16string_view text, LetterCase 
 }
 
 char32_t SystemCapitalOf(char32_t c) {
-    char16_t units[2];
-    int count = 1;
-    if (c >= 0x10000) {
-        units[0] = static_cast<char16_t>(0xd800 + ((c - 0x10000) >> 10));
-        units[1] = static_cast<char16_t>(0xdc00 + ((c - 0x10000) & 0x3ff));
-        count = 2;
-    } else {
-        units[0] = static_cast<char16_t>(c);
-    }
+    const Utf16Character character = Utf16CharacterOf(c);
+    const auto count = static_cast<int>(character.length);
     char16_t upper[2];
     // Only a capital of the same length counts: one code point for one.
-    if (MapInvariant(LCMAP_UPPERCASE, units, count, upper, count) != count) {
+    if (MapInvariant(LCMAP_UPPERCASE, character.units, count, upper, count) != count) {
         return c;
     }
-    return count == 1 ? upper[0]
-                      : 0x10000 + ((char32_t(upper[0]) - 0xd800) << 10) + (upper[1] - 0xdc00);
+    return FirstUtf16Character({upper, character.length}).codePoint;
 }
 
 void AppendUtf8(std::string& out, std::u16string_view text) {
@@ -89,10 +81,9 @@ Utf8Character FirstUtf8Character(std::string_view bytes) {
             if (length < full) {
                 return {length, 0, false};
             }
-            const char32_t c = count == 1 ? char32_t(units[0])
-                                          : 0x10000 + ((char32_t(units[0]) - 0xd800) << 10) +
-                                                (char32_t(units[1]) - 0xdc00);
-            return {length, c, true};
+            const auto text = reinterpret_cast<const char16_t*>(units);
+            return {length, FirstUtf16Character({text, static_cast<std::size_t>(count)}).codePoint,
+                    true};
         }
     }
     return {1, 0, false};

@@ -1,8 +1,10 @@
 // qev-words reading amounts from standard input, on any bytes: invalid UTF-8, NUL bytes, CRs,
-// lines longer than a rejected amount's quote. Very long lines are the command's tests' to check.
+// lines longer than a rejected amount's quote, UTF-16 after its byte-order mark, all coming in
+// pieces of any size. Very long lines are the command's tests' to check.
 #include "cli/words_tool.h"
 #include "fuzz/fuzz_support.h"
 
+#include <unicode/ustring.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
@@ -22,16 +24,64 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
+// The input as the tool reads its lines: UTF-16 after its byte-order mark converted by ICU, an odd
+// last byte as U+FFFD; anything else as it is.
+std::string AsUtf8(std::string_view input) {
+    if (!input.starts_with("\xff\xfe") && !input.starts_with("\xfe\xff")) {
+        return std::string(input);
+    }
+    const bool bigEndian = input[0] == '\xfe';
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < input.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(input[i]);
+        const auto second = static_cast<unsigned char>(input[i + 1]);
+        units.push_back(
+            static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first));
+    }
+    if (input.size() % 2 != 0) {
+        units.push_back(u'\ufffd');
+    }
+    std::string text(units.size() * 3, '\0');
+    int32_t length = 0;
+    UErrorCode status = U_ZERO_ERROR;
+    u_strToUTF8WithSub(text.data(), static_cast<int32_t>(text.size()), &length, units.data(),
+                       static_cast<int32_t>(units.size()), 0xfffd, nullptr, &status);
+    FUZZ_REQUIRE(U_SUCCESS(status));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+// The bytes in pieces of one size, so that lines, characters and surrogate pairs are cut anywhere.
+class PieceInput : public qev::StringInput {
+public:
+    PieceInput(std::string_view bytes, std::size_t piece) : StringInput(bytes), piece_(piece) {}
+    std::ptrdiff_t Read(char* data, std::size_t size, std::string& reason) override {
+        return StringInput::Read(data, std::min(size, piece_), reason);
+    }
+
+private:
+    std::size_t piece_;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    qev::StringInput in(input);
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    PieceInput in(bytes, 1 + size % 64);
     qev::StringOutput out;
     qev::StringOutput err;
     const int status = qev::RunWordsTool({}, in, out, err);
     const std::string& written = out.text;
     const std::string& errors = err.text;
+    const std::string text = AsUtf8(bytes);
+    const std::string_view input = text;
+
+    // The same as from the text in UTF-8, read whole.
+    qev::StringInput whole(input);
+    qev::StringOutput wholeOut;
+    qev::StringOutput wholeErr;
+    FUZZ_REQUIRE(qev::RunWordsTool({}, whole, wholeOut, wholeErr) == status);
+    FUZZ_REQUIRE(wholeOut.text == written && wholeErr.text == errors);
 
     // Each non-blank line is converted (two lines out) or rejected for a character that cannot
     // be in an amount (one line on standard error).

@@ -1,11 +1,13 @@
-// Drafts current_currencies.inc: one record for each currency in use today that the 134 records of
-// the window's design do not carry under its current code, ordered by code. The output is
-// committed after a review by hand; the program never reads ICU for this at run time. Run this
-// again only to compare with a newer list: the rows keep their indices once handed out, and a
-// currency that comes into use later gets a row after the last one (README says how).
+// Drafts currency/current_currencies.inc: one record for each currency in use today that the 134
+// records of the window's design do not carry under its current code, ordered by code. The output
+// is committed after a review by hand; the program never reads ICU for this at run time, and the
+// build does not compile this. Run it again only to compare with a newer list: the rows keep their
+// indices once handed out, and a currency that comes into use later gets a row after the last one
+// (README says how). From the project's root:
 //
-//   c++ -std=c++20 -o /tmp/draft draft_current_currencies.cpp $(pkg-config --cflags --libs icu-io)
-//   /tmp/draft list-one.xml currency_table.cpp > current_currencies.inc
+//   flags=$(pkg-config --cflags --libs icu-io)
+//   c++ -std=c++20 -o /tmp/draft tools/draft_current_currencies.cpp $flags
+//   /tmp/draft list-one.xml currency/currency_table.cpp > currency/current_currencies.inc
 //
 // list-one.xml is ISO 4217's List One as its maintenance agency publishes it (the copy drafted
 // from, of 2024-06-25, comes with the npm package currency-codes as iso-4217-list-one.xml); the
@@ -269,10 +271,10 @@ int main(int argc, char* argv[]) {
     }
 
     std::printf(
-        "// Drafted by draft_current_currencies.cpp and reviewed by hand: the currencies in use\n"
-        "// today that the design's 134 records do not carry under their current code, by\n"
-        "// code. %s have no minor unit in use: draft_current_currencies.cpp says\n"
-        "// which name their rows give.\n",
+        "// Drafted by tools/draft_current_currencies.cpp and reviewed by hand: the currencies\n"
+        "// in use today that the design's 134 records do not carry under their current code,\n"
+        "// by code. %s have no minor unit in use: draft_current_currencies.cpp\n"
+        "// says which name their rows give.\n",
         noMinorUnit.c_str());
     int width = 0;
     for (const std::string& row : rows) {
