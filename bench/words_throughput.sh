@@ -80,6 +80,23 @@ for style in upper title lower; do
         'BEGIN { printf "qev-words: %.2f M amounts/s (target %d)\n", 1 / q, s == "upper" ? 12 : 10 }'
 done
 
+# Another form of the wording (the cheque's sub-unit, SAY TOTAL, hyphens) beside the design's, in
+# the same run: its words are made once, as the letter styles' are.
+form=(--subunit slash --opening say-total --hyphens)
+: >"$scratch/forms"
+for run in 1 2 3 4 5; do
+    t=$({ time "$qev" <"$scratch/amounts" >/dev/null; } 2>&1)
+    echo "design $t" >>"$scratch/forms"
+    t=$({ time "$qev" "${form[@]}" <"$scratch/amounts" >/dev/null; } 2>&1)
+    echo "cheque $t" >>"$scratch/forms"
+done
+design=$(awk '$1 == "design" { print $2 + $3 }' "$scratch/forms" | median)
+cheque=$(awk '$1 == "cheque" { print $2 + $3 }' "$scratch/forms" | median)
+awk -v d="$design" -v c="$cheque" 'BEGIN {
+    printf "--- qev-words %s: CPU %.3f s beside %.3f s in the design'"'"'s form, %+.1f%% (target: within 10%%)\n",
+        "--subunit slash --opening say-total --hyphens", c, d, 100 * (c / d - 1)
+}'
+
 echo "--- qev-words peak memory (target: flat, under 8 MiB)"
 head -n 10000 "$scratch/amounts" >"$scratch/10k"
 for i in 1 2 3 4 5 6 7 8 9 10; do cat "$scratch/amounts"; done >"$scratch/10m"

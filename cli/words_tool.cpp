@@ -4,6 +4,7 @@
 #include "engine/amount_input.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
+#include "engine/rmb_capital.h"
 #include "engine/text_services.h"
 #include "qev_version.h"
 
@@ -42,7 +43,9 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--words-only]\n"
-    "                 [--line-buffered] [AMOUNT ...]\n"
+    "                 [--subunit amp|and|and-cents|slash] [--opening say|say-total|none]\n"
+    "                 [--no-only] [--currency-after] [--hyphens] [--no-hundred-and]\n"
+    "                 [--rmb-capital] [--line-buffered] [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -64,6 +67,22 @@ constexpr std::string_view kHelp[] = {
     "  --words-only           one line for each amount: the wording alone, or the\n"
     "                         message of an amount that cannot be written out (an empty\n"
     "                         line for one rejected on standard error)\n"
+    "\n"
+    "The wording's form, as a document asks for it (default: SAY US DOLLARS ONE THOUSAND\n"
+    "TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY):\n"
+    "  --subunit amp|and|and-cents|slash\n"
+    "                         & FIFTY CENTS (default), AND FIFTY CENTS,\n"
+    "                         AND CENTS FIFTY, AND 50/100 (the cheque form)\n"
+    "  --opening say|say-total|none\n"
+    "                         SAY US DOLLARS (default), SAY TOTAL US DOLLARS, US DOLLARS\n"
+    "  --no-only              no closing ONLY: ... & FIFTY CENTS\n"
+    "  --currency-after       the currency after the whole units: SAY ONE THOUSAND ...\n"
+    "                         THIRTY FOUR US DOLLARS & FIFTY CENTS ONLY\n"
+    "  --hyphens              THIRTY-FOUR, every compound of 21 to 99\n"
+    "  --no-hundred-and       ONE HUNDRED ONE, not ONE HUNDRED AND ONE\n"
+    "  --rmb-capital          with --currency CNY: the Chinese capital in place of the\n"
+    "                         words, as bills write it (人民币壹仟贰佰叁拾肆元伍角整)\n"
+    "\n"
     "  --line-buffered        write each result at once, not in blocks (the default\n"
     "                         when standard output is a terminal)\n"
     "  --list                 the currency list: index, code, name and decimals,\n"
@@ -160,8 +179,10 @@ std::string_view TrimBlanks(std::string_view text) {
 
 struct Options {
     SelectedCurrency currency;
-    std::optional<PreparedCurrency<char>> prepared; // the currency in the chosen style
+    std::optional<PreparedCurrency<char>> prepared; // the currency in the chosen style and form
     CaseStyle style = CaseStyle::Upper;
+    WordingForm form;
+    bool rmbCapital = false;
     bool list = false;
     bool lineBuffered = false;
     bool wordsOnly = false;
@@ -290,9 +311,16 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
         }
     }
     if (problem == AmountProblem::None) {
-        if (options.wordsOnly) {
+        if (options.wordsOnly || options.rmbCapital) {
             const std::string_view wording = *WordingOf(std::string_view(room, end - room));
-            end = std::copy(wording.begin(), wording.end(), room);
+            char* at = options.wordsOnly ? room : room + (wording.data() - room);
+            if (options.rmbCapital) { // the Chinese capital where the English wording stood
+                std::string capital;
+                AppendUtf8(capital, *RmbCapitalOf(std::u16string(trimmed.begin(), trimmed.end())));
+                end = std::copy(capital.begin(), capital.end(), at);
+            } else {
+                end = std::copy(wording.begin(), wording.end(), at);
+            }
         }
         *end++ = '\n';
         outputs.Written(end);
@@ -498,6 +526,19 @@ std::optional<std::size_t> CurrencyIndex(std::string_view value) {
     return FindCurrencyCode(code);
 }
 
+// A choice's values as a message lists them: "say, say-total or none".
+std::string ValueList(FormChoice choice) {
+    std::string list;
+    const std::size_t count = ValueCount(choice);
+    for (std::size_t i = 0; i < count; ++i) {
+        list += std::string(i == 0           ? ""
+                            : i + 1 == count ? " or "
+                                             : ", ") +
+                std::string(kFormChoices[static_cast<std::size_t>(choice)].values[i]);
+    }
+    return list;
+}
+
 std::optional<CaseStyle> StyleNamed(std::string_view name) {
     if (name == "upper") {
         return CaseStyle::Upper;
@@ -608,9 +649,26 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
             options.wordsOnly = true;
             continue;
         }
-        // "--currency X" or "--currency=X", likewise --case.
+        if (arg == "--rmb-capital") {
+            options.rmbCapital = true;
+            continue;
+        }
+        // The forms' switches: the second value of their choice.
+        constexpr std::pair<std::string_view, FormChoice> kSwitches[] = {
+            {"--no-only", FormChoice::Closing},
+            {"--currency-after", FormChoice::Currency},
+            {"--hyphens", FormChoice::Tens},
+            {"--no-hundred-and", FormChoice::Hundreds}};
+        if (const auto* flag = std::find_if(std::begin(kSwitches), std::end(kSwitches),
+                                            [arg](const auto& f) { return f.first == arg; });
+            flag != std::end(kSwitches)) {
+            options.form.values[static_cast<std::size_t>(flag->second)] = 1;
+            continue;
+        }
+        // "--currency X" or "--currency=X", likewise --case, --subunit and --opening.
         const std::string_view name = arg.substr(0, arg.find('='));
-        if (name != "--currency" && name != "--case") {
+        if (name != "--currency" && name != "--case" && name != "--subunit" &&
+            name != "--opening") {
             return UsageError(err, "unknown option '" + std::string(arg) + "'");
         }
         std::string_view value;
@@ -627,13 +685,22 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
                 return UsageError(err, "unknown currency '" + std::string(value) + "'");
             }
             currencyIndex = *index;
-        } else {
+        } else if (name == "--case") {
             const auto style = StyleNamed(value);
             if (!style) {
                 return UsageError(err, "unknown case style '" + std::string(value) +
                                            "' (upper, title or lower)");
             }
             options.style = *style;
+        } else {
+            const FormChoice choice =
+                name == "--subunit" ? FormChoice::Subunit : FormChoice::Opening;
+            const auto form = ValueNamed(choice, value);
+            if (!form) {
+                return UsageError(err, "unknown " + std::string(name.substr(2)) + " form '" +
+                                           std::string(value) + "' (" + ValueList(choice) + ")");
+            }
+            options.form.values[static_cast<std::size_t>(choice)] = *form;
         }
     }
 
@@ -645,7 +712,11 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     }
 
     options.currency = CurrencyAt(currencyIndex);
-    options.prepared.emplace(options.currency, options.style, "\n");
+    if (options.rmbCapital && options.currency.code != u"CNY") {
+        return UsageError(err, "--rmb-capital writes the Chinese yuan's amounts only "
+                               "(--currency CNY)");
+    }
+    options.prepared.emplace(options.currency, options.style, "\n", options.form);
     Outputs outputs(out, err);
     const int status = options.amounts.empty() ? ConvertLines(in, options, outputs)
                                                : ConvertAmounts(options, outputs);

@@ -136,7 +136,7 @@ std::pair<std::size_t, std::size_t> Trimmed(std::basic_string_view<Char> amount)
 
 // Reads an amount in a currency of `Decimals` decimals.
 template <std::size_t Decimals, typename Char>
-ReadAmount<Char, Decimals> Read(std::basic_string_view<Char> amount) {
+[[gnu::always_inline]] inline ReadAmount<Char, Decimals> Read(std::basic_string_view<Char> amount) {
     ReadAmount<Char, Decimals> read;
     const auto [first, last] = Trimmed(amount);
 
@@ -400,7 +400,7 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
           PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
                            Char(' ') +
                            (form[FormChoice::Closing] ? std::basic_string<Char>() : words_.only))},
-      form_(form) {
+      form_(form), designed_(form == WordingForm{}) {
     // No move goes on further than it writes, so the widths of all the moves added up are room
     // for any Result text.
     room_ = Width(echoStart_) + kFullEcho + Width(wordingStart_) +
@@ -413,7 +413,7 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
 }
 
 template <typename Char>
-template <std::size_t Decimals>
+template <std::size_t Decimals, bool Designed>
 Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amount,
                                     AmountProblem& problem) const {
     const auto read = Read<Decimals>(amount);
@@ -444,16 +444,23 @@ Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amoun
             at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
         }
     }
+    int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
+    if constexpr (Decimals == 3) {
+        subunits = subunits * 10 + (read.fraction[2] - '0');
+    }
+    if constexpr (Designed) { // "& FIFTY CENTS ONLY"
+        if constexpr (Decimals == 2) {
+            return Put(Put(at, words.hundredths[subunits]), endings_[subunits != 0]);
+        } else {
+            return Put(Put(at, thousandths_->slots[0][subunits]), endings_[subunits != 0]);
+        }
+    }
     const std::size_t subunitForm = form_[FormChoice::Subunit];
     if (at == integer && subunitForm != 0) { // "& FIFTY CENTS" alone, as designed; else "ZERO"
         at = Put(at, words.zero);
     }
     if (nameAfter_.size != 0) {
         at = Put(at, nameAfter_);
-    }
-    int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
-    if constexpr (Decimals == 3) {
-        subunits = subunits * 10 + (read.fraction[2] - '0');
     }
     if (subunitForm == 0 && Decimals == 2) { // "& FIFTY CENTS", the design's
         at = Put(at, words.hundredths[subunits]);
@@ -486,12 +493,22 @@ AmountProblem PreparedCurrency<Char>::AppendResult(std::basic_string<Char>& out,
     return problem;
 }
 
-template char* PreparedCurrency<char>::Write<2>(char*, std::string_view, AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<3>(char*, std::string_view, AmountProblem&) const;
-template char16_t* PreparedCurrency<char16_t>::Write<2>(char16_t*, std::u16string_view,
-                                                        AmountProblem&) const;
-template char16_t* PreparedCurrency<char16_t>::Write<3>(char16_t*, std::u16string_view,
-                                                        AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<2, true>(char*, std::string_view,
+                                                      AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<3, true>(char*, std::string_view,
+                                                      AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<2, false>(char*, std::string_view,
+                                                       AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<3, false>(char*, std::string_view,
+                                                       AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<2, true>(char16_t*, std::u16string_view,
+                                                              AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<3, true>(char16_t*, std::u16string_view,
+                                                              AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<2, false>(char16_t*, std::u16string_view,
+                                                               AmountProblem&) const;
+template char16_t* PreparedCurrency<char16_t>::Write<3, false>(char16_t*, std::u16string_view,
+                                                               AmountProblem&) const;
 template struct PaddedText<char>;
 template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;

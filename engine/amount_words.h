@@ -121,14 +121,20 @@ public:
     // text, since the moves write past its end; what stands after the returned end is scratch.
     // qev-words writes straight into its output block on this promise.
     Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const {
-        return thousandths_ ? Write<3>(at, amount, problem) : Write<2>(at, amount, problem);
+        if (designed_) {
+            return thousandths_ ? Write<3, true>(at, amount, problem)
+                                : Write<2, true>(at, amount, problem);
+        }
+        return thousandths_ ? Write<3, false>(at, amount, problem)
+                            : Write<2, false>(at, amount, problem);
     }
     std::size_t Room() const { return room_; }
 
 private:
-    // WriteResult for a number of decimals known while the program is built, so that amounts in
-    // hundredths pay nothing for the third decimal of those in thousandths.
-    template <std::size_t Decimals>
+    // WriteResult for a number of decimals, and whether the form is the design's, known while the
+    // program is built, so that amounts in hundredths pay nothing for the third decimal of those
+    // in thousandths, nor the design's form for the others.
+    template <std::size_t Decimals, bool Designed>
     Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
 
     struct Words;       // the wording's words in the style, shared by every currency
@@ -142,6 +148,7 @@ private:
     PaddedText<Char> fractionEnd_;   // "/100 " or "/1000 "
     PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY" (or nothing)
     WordingForm form_;
+    bool designed_; // the design's form
     std::size_t room_ = 0;
 };
 

@@ -55,7 +55,9 @@ namespace {
 
 const std::string kUsage =
     "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--words-only]\n"
-    "                 [--line-buffered] [AMOUNT ...]\n"
+    "                 [--subunit amp|and|and-cents|slash] [--opening say|say-total|none]\n"
+    "                 [--no-only] [--currency-after] [--hyphens] [--no-hundred-and]\n"
+    "                 [--rmb-capital] [--line-buffered] [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -204,6 +206,44 @@ TEST(Cli, Conversions) {
          "",
          "",
          "qev-words: unknown case style 'shout' (upper, title or lower)\n" + kUsage,
+         2},
+        // The wording's forms, each option once; the echo stays.
+        {{"--subunit", "and-cents", "--opening", "say-total", "--hyphens", "1234.5"},
+         "",
+         "输入： USD1,234.50\n输出： SAY TOTAL US DOLLARS ONE THOUSAND TWO HUNDRED AND "
+         "THIRTY-FOUR AND CENTS FIFTY ONLY\n"},
+        {{"--subunit=slash", "--no-only", "--currency-after", "--no-hundred-and", "--case=title",
+          "--currency=KWD", "101.5"},
+         "",
+         "输入： Kwd101.500\n输出： Say One Hundred One Kuwaiti Dinar And 500/1000\n"},
+        {{"--opening=none", "--subunit=and", "--words-only", "0.05"},
+         "",
+         "US DOLLARS ZERO AND FIVE CENTS ONLY\n"},
+        {{"--subunit", "cents", "1"},
+         "",
+         "",
+         "qev-words: unknown subunit form 'cents' (amp, and, and-cents or slash)\n" + kUsage,
+         2},
+        {{"--opening=hello", "1"},
+         "",
+         "",
+         "qev-words: unknown opening form 'hello' (say, say-total or none)\n" + kUsage,
+         2},
+        // The Chinese capital for the Chinese yuan, and for no other currency.
+        {{"--currency", "CNY", "--rmb-capital", "107000.53", "1..5"},
+         "",
+         "输入： CNY107,000.53\n输出： 人民币壹拾万零柒仟元零伍角叁分\n"
+         "输入： CNY1..5\n输出： 无法转换：小数点多于一个\n",
+         "",
+         1},
+        {{"--currency=12", "--rmb-capital", "--words-only", "1409.5"},
+         "",
+         "人民币壹仟肆佰零玖元伍角整\n"},
+        {{"--rmb-capital", "1"},
+         "",
+         "",
+         "qev-words: --rmb-capital writes the Chinese yuan's amounts only (--currency CNY)\n" +
+             kUsage,
          2},
         {{"1", "--currency"}, "", "", "qev-words: option '--currency' needs a value\n" + kUsage, 2},
         {{"--list", "1"}, "", "", "qev-words: --list takes no amounts\n" + kUsage, 2},
