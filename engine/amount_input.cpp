@@ -1,5 +1,7 @@
 #include "engine/amount_input.h"
 
+#include "engine/text_services.h"
+
 namespace qev {
 
 namespace {
@@ -27,10 +29,7 @@ CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
             continue;
         }
         // A surrogate pair is one character.
-        const std::size_t length =
-            (text[i] & 0xfc00) == 0xd800 && i + 1 < text.size() && (text[i + 1] & 0xfc00) == 0xdc00
-                ? 2
-                : 1;
+        const std::size_t length = FirstUtf16Character(text.substr(i)).length;
         const std::u16string_view character = text.substr(i, length);
         if (cleaned.removed.find(character) == std::u16string::npos) {
             if (shown < kRemovedShown) {

@@ -1,6 +1,7 @@
 #include "ui/main/form1_design.h"
 
 #include "engine/amount_input.h"
+#include "engine/text_services.h"
 #include "ui/maker.h"
 
 #include <algorithm>
@@ -49,16 +50,17 @@ AmountEdit EditAmount(std::u16string_view text, std::size_t caret, bool typed) {
     const std::u16string_view removed = cleaned.removed;
     for (std::size_t i = 0; i < removed.size(); ++i) {
         const char16_t c = removed[i];
-        const std::u16string_view name = c == u' '                  ? u"空格"
-                                         : c == u'\r' || c == u'\n' ? u"换行"
-                                         : c == u'\t'               ? u"制表符"
-                                         : c < 0x20 || (c >= 0x7f && c <= 0x9f)
-                                             ? u"控制字符"
-                                             : removed.substr(i, (c & 0xfc00) == 0xd800 ? 2 : 1);
+        const std::u16string_view name =
+            c == u' '                  ? u"空格"
+            : c == u'\r' || c == u'\n' ? u"换行"
+            : c == u'\t'               ? u"制表符"
+            : c < 0x20 || (c >= 0x7f && c <= 0x9f)
+                ? u"控制字符"
+                : removed.substr(i, FirstUtf16Character(removed.substr(i)).length);
         if (note.find(name) == std::u16string::npos) {
             note.append(note.empty() ? kRemovedNote : u"、").append(name);
         }
-        i += (c & 0xfc00) == 0xd800;
+        i += FirstUtf16Character(removed.substr(i)).length - 1;
     }
     note.append(cleaned.moreRemoved ? u"…" : u"");
     return {std::move(cleaned.text), cleaned.caret, {}, std::move(note)};
