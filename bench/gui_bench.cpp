@@ -12,6 +12,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -109,6 +110,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The design's form and capitals, whatever the user's window keeps: a folder of its own.
+    const QTemporaryDir choices;
+    qputenv("XDG_CONFIG_HOME", choices.path().toLocal8Bit());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     qev::InstallSongFaceSubstitutes();

@@ -305,7 +305,8 @@ TEST(Form1, WordingFormsAndCaseKept) {
     window.Type(u"1234.5");
     const auto chosen = [&window] {
         std::string values;
-        for (const form1::MenuItem& choice : window.presenter.MenuOf(Box::Result)[13].submenu) {
+        const std::vector<form1::MenuItem> menu = window.presenter.MenuOf(Box::Result);
+        for (const form1::MenuItem& choice : menu[13].submenu) {
             for (const form1::MenuItem& value : choice.submenu) {
                 values += *value.chosen ? '1' : '0';
             }
