@@ -292,6 +292,8 @@ TEST_F(Windows, EventsAndViewCalls) {
     const std::u16string wording = u"Say Euros One Hundred And Thirty Two Only";
     EXPECT_EQ(Clipboard(form), wording);
     EXPECT_EQ(StatusText(), u"已复制：" + wording);
+    Type(resultBox, u"^paid"); // the clerk's own words in the result box
+    EXPECT_EQ(TextOf(resultBox), u"paid");
 
     SetWindowPos(form, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER); // below the minimum
     RECT outer, bar, update;
@@ -300,7 +302,8 @@ TEST_F(Windows, EventsAndViewCalls) {
     EXPECT_EQ((outer.bottom - outer.top) * 15, 3780);
     EXPECT_EQ(Pixels(combo)[0] * 15, form1::LayOut(3000, 3780).combo1Left);
     Pump();
-    SetWindowPos(form, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER); // the whole bar anew
+    SetWindowPos(form, nullptr, 0, 50, 700, 300, SWP_NOZORDER); // the whole bar anew
+    EXPECT_EQ((Pixels(resultBox)[1] + Pixels(resultBox)[3]) * 15, 300 * 15 - 930);
     GetClientRect(statusBar, &bar);
     GetUpdateRect(statusBar, &update, FALSE);
     EXPECT_TRUE(EqualRect(&bar, &update));
