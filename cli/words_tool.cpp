@@ -539,19 +539,6 @@ std::string ValueList(FormChoice choice) {
     return list;
 }
 
-std::optional<CaseStyle> StyleNamed(std::string_view name) {
-    if (name == "upper") {
-        return CaseStyle::Upper;
-    }
-    if (name == "title") {
-        return CaseStyle::Title;
-    }
-    if (name == "lower") {
-        return CaseStyle::Lower;
-    }
-    return std::nullopt;
-}
-
 std::string CurrencyList() {
     std::string list;
     for (std::size_t i = 0; i < CurrencyRecords().size(); ++i) {
@@ -686,7 +673,7 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
             }
             currencyIndex = *index;
         } else if (name == "--case") {
-            const auto style = StyleNamed(value);
+            const auto style = CaseStyleNamed(value);
             if (!style) {
                 return UsageError(err, "unknown case style '" + std::string(value) +
                                            "' (upper, title or lower)");

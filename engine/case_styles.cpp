@@ -112,6 +112,13 @@ std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style) {
     return std::u16string(text);
 }
 
+std::optional<CaseStyle> CaseStyleNamed(std::string_view name) {
+    const auto* named = std::find(std::begin(kCaseStyleNames), std::end(kCaseStyleNames), name);
+    return named == std::end(kCaseStyleNames)
+               ? std::nullopt
+               : std::optional(static_cast<CaseStyle>(named - std::begin(kCaseStyleNames)));
+}
+
 namespace {
 
 // A paragraph break, as some text boxes end their lines.

@@ -14,6 +14,10 @@ enum class CaseStyle {
     Lower, // "abc": every letter in lower case
 };
 
+// The styles' names in CaseStyle's order, as options and kept settings give them.
+inline constexpr std::string_view kCaseStyleNames[] = {"upper", "title", "lower"};
+std::optional<CaseStyle> CaseStyleNamed(std::string_view name);
+
 std::u16string ToUpperCase(std::u16string_view text);
 // Appends the text upper-cased to `out`, as ToUpperCase gives it.
 void AppendUpperCase(std::u16string& out, std::u16string_view text);

@@ -23,8 +23,6 @@ constexpr FormMenu kFormMenus[kFormChoiceCount] = {
     {u"百位之后", {u"HUNDRED AND ONE", u"HUNDRED ONE"}},
 };
 constexpr std::string_view kCaseKey = "case";
-constexpr std::string_view kCaseNames[] = {"upper", "title", "lower"};
-constexpr std::size_t kCnyEntry = 12; // 中国人民币元: the Chinese capital is written for it alone
 
 std::string Ascii(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })
@@ -42,11 +40,8 @@ void Presenter::Form_Load() {
         const auto kept = view_.Setting(kFormChoices[k].name);
         form_.values[k] = ValueNamed(FormChoice(k), Ascii(kept.value_or(u""))).value_or(0);
     }
-    const auto kept = view_.Setting(kCaseKey);
-    const auto named =
-        std::find(std::begin(kCaseNames), std::end(kCaseNames), Ascii(kept.value_or(u"")));
-    style_ = named == std::end(kCaseNames) ? CaseStyle::Upper
-                                           : static_cast<CaseStyle>(named - std::begin(kCaseNames));
+    style_ =
+        CaseStyleNamed(Ascii(view_.Setting(kCaseKey).value_or(u""))).value_or(CaseStyle::Upper);
     LoadCurrencyList();
 }
 
@@ -188,7 +183,7 @@ void Presenter::Command1_Click(int index) {
     if (const std::optional<CaseStyle> style = CaseButtonStyle(index)) {
         style_ = *style;
         view_.SetText(Box::Result, ApplyCaseStyle(view_.Text(Box::Result), *style));
-        Keep(kCaseKey, kCaseNames[static_cast<std::size_t>(index)]);
+        Keep(kCaseKey, kCaseStyleNames[static_cast<std::size_t>(*style)]);
     }
 }
 
@@ -213,8 +208,7 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
         {},
         item(std::u16string(kCopyWordingCaption) + u"\tCtrl+Shift+C", Command::CopyWording,
              WordingOf(view_.Text(Box::Result)).has_value()),
-        item(u"复制人民币大写\tCtrl+Shift+R", Command::CopyRmbCapital,
-             currencyIndex_ == kCnyEntry && !amount_.empty() && RmbCapitalOf(amount_))};
+        item(u"复制人民币大写\tCtrl+Shift+R", Command::CopyRmbCapital, RmbCapital().has_value())};
     if (box == Box::Result) { // the wording's forms, each value checked when chosen
         MenuItem forms = item(u"英文格式", {}, true);
         for (std::size_t k = 0; k < kFormChoiceCount; ++k) {
@@ -277,9 +271,13 @@ void Presenter::CopyWording() {
     view_.ShowStatusNote(std::u16string(kCopiedNote) + std::u16string(*wording));
 }
 
+std::optional<std::u16string> Presenter::RmbCapital() const {
+    // Written for the yuan alone.
+    return currency_.code == u"CNY" && !amount_.empty() ? RmbCapitalOf(amount_) : std::nullopt;
+}
+
 void Presenter::CopyRmbCapital() {
-    const std::optional<std::u16string> capital =
-        currencyIndex_ == kCnyEntry && !amount_.empty() ? RmbCapitalOf(amount_) : std::nullopt;
+    const std::optional<std::u16string> capital = RmbCapital();
     if (!capital || !view_.SetClipboardText(*capital)) {
         view_.Beep();
         return;

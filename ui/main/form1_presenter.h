@@ -157,6 +157,8 @@ private:
     };
     void Restore(std::vector<State>& from, std::vector<State>& other);
     void SetLinkLook(LinkLook look);
+    // The Chinese capital of the amount, when the yuan is chosen and the amount has one.
+    std::optional<std::u16string> RmbCapital() const;
 
     View& view_;
     std::size_t currencyIndex_ = 0;
