@@ -42,7 +42,13 @@ void Presenter::Form_Load() {
     }
     style_ =
         CaseStyleNamed(Ascii(view_.Setting(kCaseKey).value_or(u""))).value_or(CaseStyle::Upper);
-    LoadCurrencyList();
+    std::vector<std::u16string> entries;
+    for (std::size_t i = 0; i < CurrencyRecords().size(); ++i) {
+        entries.push_back(ListEntryText(i));
+    }
+    view_.SetCurrencyEntries(entries);
+    view_.SetCurrencyIndex(0);
+    Combo1_Click();
 }
 
 void Presenter::Keep(std::string_view key, std::string_view value) {
@@ -51,16 +57,6 @@ void Presenter::Keep(std::string_view key, std::string_view value) {
         keepingFailed_ = true;
         view_.ShowStatusNote(kSettingNotKept);
     }
-}
-
-void Presenter::LoadCurrencyList() {
-    std::vector<std::u16string> entries;
-    for (std::size_t i = 0; i < CurrencyRecords().size(); ++i) {
-        entries.push_back(ListEntryText(i));
-    }
-    view_.SetCurrencyEntries(entries);
-    view_.SetCurrencyIndex(0);
-    Combo1_Click();
 }
 
 void Presenter::Combo1_Click() {
@@ -148,14 +144,6 @@ void Presenter::TakeEdit(const AmountEdit& edit, bool writeBack) {
     if (!edit.removedNote.empty()) {
         view_.ShowStatusNote(edit.removedNote);
     }
-}
-
-void Presenter::Text1_Undo() {
-    Restore(undo_, redo_);
-}
-
-void Presenter::Text1_Redo() {
-    Restore(redo_, undo_);
 }
 
 void Presenter::Restore(std::vector<State>& from, std::vector<State>& other) {
@@ -261,28 +249,17 @@ void Presenter::MenuCommand(Box box, int command) {
     }
 }
 
-void Presenter::CopyWording() {
-    const std::u16string text = view_.Text(Box::Result);
-    const std::optional<std::u16string_view> wording = WordingOf(text);
-    if (!wording || !view_.SetClipboardText(*wording)) {
+void Presenter::Copy(const std::optional<std::u16string_view>& text) {
+    if (!text || !view_.SetClipboardText(*text)) {
         view_.Beep();
         return;
     }
-    view_.ShowStatusNote(std::u16string(kCopiedNote) + std::u16string(*wording));
+    view_.ShowStatusNote(std::u16string(kCopiedNote) + std::u16string(*text));
 }
 
 std::optional<std::u16string> Presenter::RmbCapital() const {
     // Written for the yuan alone.
     return currency_.code == u"CNY" && !amount_.empty() ? RmbCapitalOf(amount_) : std::nullopt;
-}
-
-void Presenter::CopyRmbCapital() {
-    const std::optional<std::u16string> capital = RmbCapital();
-    if (!capital || !view_.SetClipboardText(*capital)) {
-        view_.Beep();
-        return;
-    }
-    view_.ShowStatusNote(std::u16string(kCopiedNote) + *capital);
 }
 
 void Presenter::Form_Resize() {
@@ -306,28 +283,11 @@ void Presenter::SetLinkLook(LinkLook look) {
     }
 }
 
-void Presenter::Label3_MouseMove() {
-    SetLinkLook(kLinkHovered);
-}
-
-void Presenter::Label3_MouseDown(int button) {
-    SetLinkLook(LinkPressed(linkLook_, button));
-}
-
 void Presenter::Label3_MouseUp() {
     // The statement window opens first and takes the focus; the link then looks as at rest,
     // though the pointer is still over it.
     view_.ShowStatementWindow();
     SetLinkLook(kLinkAtRest);
-}
-
-void Presenter::Picture1_MouseMove() {
-    // Nothing reports the pointer leaving the link; crossing the box around it ends the hover.
-    SetLinkLook(kLinkAtRest);
-}
-
-void Presenter::StatusBar1_PanelClick() {
-    view_.OpenHomePage();
 }
 
 } // namespace qev::form1

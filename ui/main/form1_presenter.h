@@ -126,24 +126,24 @@ public:
     // Ctrl+Z and Ctrl+Y (Ctrl+Shift+Z) in the amount box: the amount before the clerk's last edit,
     // and back again. A run of keys is one edit; the program's own write-backs and refusals are
     // none.
-    void Text1_Undo();
-    void Text1_Redo();
+    void Text1_Undo() { Restore(undo_, redo_); }
+    void Text1_Redo() { Restore(redo_, undo_); }
     void Command1_Click(int index);
     // The wording alone on the clipboard (Ctrl+Shift+C, the boxes' menus).
-    void CopyWording();
+    void CopyWording() { Copy(WordingOf(view_.Text(Box::Result))); }
     // The Chinese capital of an RMB amount on the clipboard (Ctrl+Shift+R, the boxes' menus).
-    void CopyRmbCapital();
+    void CopyRmbCapital() { Copy(RmbCapital()); }
     // A box's menu, as the clerk opens it, and the command chosen from it.
     std::vector<MenuItem> MenuOf(Box box) const;
     void MenuCommand(Box box, int command);
-    void Label3_MouseMove();
-    void Label3_MouseDown(int button);
+    void Label3_MouseMove() { SetLinkLook(kLinkHovered); }
+    void Label3_MouseDown(int button) { SetLinkLook(LinkPressed(linkLook_, button)); }
     void Label3_MouseUp();
-    void Picture1_MouseMove();
-    void StatusBar1_PanelClick();
+    // Nothing reports the pointer leaving the link; crossing the box around it ends the hover.
+    void Picture1_MouseMove() { SetLinkLook(kLinkAtRest); }
+    void StatusBar1_PanelClick() { view_.OpenHomePage(); }
 
 private:
-    void LoadCurrencyList();
     // Writes the amount box and converts it: the box's own change notification is not an edit.
     void WriteAmount(std::u16string_view text, Selection selection);
     void Convert();
@@ -157,6 +157,9 @@ private:
     };
     void Restore(std::vector<State>& from, std::vector<State>& other);
     void SetLinkLook(LinkLook look);
+    // Puts the text on the clipboard and says so in the status bar; with none, or a clipboard
+    // that cannot be had, beeps.
+    void Copy(const std::optional<std::u16string_view>& text);
     // The Chinese capital of the amount, when the yuan is chosen and the amount has one.
     std::optional<std::u16string> RmbCapital() const;
 

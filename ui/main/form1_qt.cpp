@@ -3,8 +3,6 @@
 #include "ui/qt/clickable_label.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/geometry.h"
-#include "ui/statement/form2_qt.h"
-#include "ui/statement/open_home_page.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -430,14 +428,6 @@ void Form1::SetLinkLook(LinkLook look) {
     QFont font = Label3->font();
     font.setItalic(look.italic);
     Label3->setFont(font);
-}
-
-void Form1::ShowStatementWindow() {
-    Form2::Open();
-}
-
-void Form1::OpenHomePage() {
-    qev::OpenHomePage(static_cast<NativeWindow>(winId()));
 }
 
 } // namespace qev

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "ui/main/form1_presenter.h"
+#include "ui/statement/form2_qt.h"
+#include "ui/statement/open_home_page.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -61,8 +63,8 @@ private:
     std::optional<std::u16string> Setting(std::string_view key) const override;
     bool SetSetting(std::string_view key, std::u16string_view value) override;
     void SetLinkLook(LinkLook look) override;
-    void ShowStatementWindow() override;
-    void OpenHomePage() override;
+    void ShowStatementWindow() override { Form2::Open(); }
+    void OpenHomePage() override { qev::OpenHomePage(static_cast<NativeWindow>(winId())); }
 
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
