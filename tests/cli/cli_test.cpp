@@ -202,6 +202,7 @@ TEST(Cli, Conversions) {
         {{"-12"}, "", "", "qev-words: unknown option '-12'\n" + kUsage, 2},
         {{"--currency", "XYZ", "1"}, "", "", "qev-words: unknown currency 'XYZ'\n" + kUsage, 2},
         {{"--currency=208", "1"}, "", "", "qev-words: unknown currency '208'\n" + kUsage, 2},
+        {{"--currency", "12x", "1"}, "", "", "qev-words: unknown currency '12x'\n" + kUsage, 2},
         {{"--case", "shout", "1"},
          "",
          "",
