@@ -326,8 +326,11 @@ TEST(Form1, WordingFormsAndCaseKept) {
     };
     EXPECT_EQ(window.presenter.MenuOf(Box::Result)[13].caption, u"英文格式");
     EXPECT_EQ(chosen(), "1000 100 10 10 10 10 ");
-    const int subunit = int(form1::Command::FormValue), tens = subunit + 40;
-    for (const int command : {subunit + 2, subunit + 9, tens + 1}) {
+    // 辅币's third value, a value 辅币 does not have, and 二十一至九十九's second.
+    const auto value = [&window](std::size_t choice, std::size_t value) {
+        return window.presenter.MenuOf(Box::Result)[13].submenu[choice].submenu.at(value).command;
+    };
+    for (const int command : {value(0, 2), int(form1::Command::FormValue) + 9, value(4, 1)}) {
         window.presenter.MenuCommand(Box::Result, command);
     }
     window.presenter.Command1_Click(1);
