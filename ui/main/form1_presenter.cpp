@@ -42,6 +42,7 @@ void Presenter::Form_Load() {
     }
     style_ =
         CaseStyleNamed(Ascii(view_.Setting(kCaseKey).value_or(u""))).value_or(CaseStyle::Upper);
+    // The currency list, its first entry chosen.
     std::vector<std::u16string> entries;
     for (std::size_t i = 0; i < CurrencyRecords().size(); ++i) {
         entries.push_back(ListEntryText(i));
