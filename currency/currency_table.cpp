@@ -12,8 +12,8 @@ namespace {
 
 // The design's 134 first, as its window lists them: obsolete currencies keep the codes of their
 // time. Then the currencies in use today that those do not carry under their current code; a
-// currency that comes into use later goes after the last, so no index ever changes. Subunit names
-// are used whatever the number.
+// currency that comes into use later goes after the last, so no index ever changes. The design's
+// form uses the names as stored whatever the number; kNameNumbers gives each its two numbers.
 constexpr std::u16string_view kRecords[] = {
     u"美国美元|US Dollars|USD|cents|",                                        // 0
     u"英国英镑|Great Britain Pounds|GBP|new pence|",                          // 1
@@ -169,8 +169,19 @@ constexpr std::optional<std::u16string_view> FieldAt(std::u16string_view record,
 constexpr std::u16string_view kThousandthCodes[] = {u"BHD", u"IQD", u"JOD", u"KWD",
                                                     u"LYD", u"OMR", u"TND"};
 
+// The names of each record as they follow a count, in the records' order: the currency's after
+// one and after any other count, then the subunit's ("US Dollar", "US Dollars", "cent", "cents").
+struct NameNumbers {
+    std::u16string_view nameOne, nameMany, subunitOne, subunitMany;
+};
+constexpr NameNumbers kNameNumbers[] = {
+#include "currency/name_numbers.inc"
+};
+static_assert(std::size(kNameNumbers) == std::size(kRecords), "one row of names for each record");
+
 // Every record cut into its fields while the program is built: a record without its four bars,
-// an empty field or a code other than three capitals does not compile.
+// an empty field, a code other than three capitals, or a stored name that is neither number of
+// its row of names does not compile.
 constexpr auto kFields = [] {
     std::array<CurrencyFields, std::size(kRecords)> fields{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -190,7 +201,20 @@ constexpr auto kFields = [] {
         }
         const bool thousandths = std::find(std::begin(kThousandthCodes), std::end(kThousandthCodes),
                                            cut[2]) != std::end(kThousandthCodes);
-        fields[i] = {cut[0], cut[1], cut[2], cut[3], thousandths ? 3u : 2u};
+        const NameNumbers& numbers = kNameNumbers[i];
+        if ((cut[1] != numbers.nameOne && cut[1] != numbers.nameMany) ||
+            (cut[3] != numbers.subunitOne && cut[3] != numbers.subunitMany)) {
+            throw "a stored name is the singular or the plural of its row of names";
+        }
+        fields[i] = {cut[0],
+                     cut[1],
+                     cut[2],
+                     cut[3],
+                     thousandths ? 3u : 2u,
+                     numbers.nameOne,
+                     numbers.nameMany,
+                     numbers.subunitOne,
+                     numbers.subunitMany};
     }
     return fields;
 }();
@@ -207,8 +231,10 @@ const CurrencyFields& CurrencyFieldsAt(std::size_t index) {
 
 SelectedCurrency CurrencyAt(std::size_t index) {
     const CurrencyFields& fields = CurrencyFieldsAt(index);
-    return {std::u16string(fields.name), std::u16string(fields.code),
-            std::u16string(fields.subunit), fields.decimals};
+    return {std::u16string(fields.name),       std::u16string(fields.code),
+            std::u16string(fields.subunit),    fields.decimals,
+            std::u16string(fields.nameOne),    std::u16string(fields.nameMany),
+            std::u16string(fields.subunitOne), std::u16string(fields.subunitMany)};
 }
 
 std::u16string ListEntryText(std::size_t index) {

@@ -19,10 +19,12 @@ inline constexpr std::size_t kDesignCurrencyCount = 134;
 // Chinese name, English name, code, subunit name ("美国美元|US Dollars|USD|cents|").
 std::span<const std::u16string_view> CurrencyRecords();
 
-// A record's four fields, as cut from it, and the number of decimals of its currency.
+// A record's four fields, as cut from it, the number of decimals of its currency, and its names as
+// they follow a count: after exactly one, and after any other.
 struct CurrencyFields {
     std::u16string_view chinese, name, code, subunit;
     std::size_t decimals = 2;
+    std::u16string_view nameOne, nameMany, subunitOne, subunitMany;
 };
 
 // The fields of record i, cut once when the program is built.

@@ -322,17 +322,19 @@ const T& MadeFor(CaseStyle style, const WordingForm& form) {
 
 // The wording's words in one letter style and form, each in a slot: the words of every group value
 // 0 to 999, the scale word of each of the five groups of three digits from the left (none for the
-// last), "& " and "and " with the words of every number of hundredths 1 to 99, and the frame's
-// other words.
+// last), those of Indian numbering, "& " and "and " with the words of every number of hundredths
+// 1 to 99, and the frame's other words.
 template <typename Char>
 struct PreparedCurrency<Char>::Words {
     Words(CaseStyle style, const WordingForm& form);
 
     std::array<Slot<Char, 32>, 1000> groups; // the longest: "seven hundred and seventy seven "
     std::array<Slot<Char, 16>, kGroups> scales;
+    std::array<Slot<Char, 16>, 3> indianScales;    // "thousand ", "lakh ", "crore "
     std::array<Slot<Char, 16>, 100> hundredths;    // "& seventy seven "
     std::array<Slot<Char, 24>, 100> andHundredths; // "and seventy seven "
     Slot<Char, 8> zero, andWord;
+    Slot<Char, 16> andPoint; // "and point "
     std::basic_string<Char> openings[3], only;
 };
 
@@ -356,8 +358,13 @@ PreparedCurrency<Char>::Words::Words(CaseStyle style, const WordingForm& form)
     for (std::size_t k = 0; k < kScaleWords.size(); ++k) {
         Fill(scales[k], styled(kScaleWords[kScaleWords.size() - 1 - k]));
     }
+    // Indian English writes lakh and crore alike for one and for many.
+    Fill(indianScales[0], styled("thousand "));
+    Fill(indianScales[1], styled("lakh "));
+    Fill(indianScales[2], styled("crore "));
     Fill(zero, styled("zero "));
     Fill(andWord, styled("and "));
+    Fill(andPoint, styled("and point "));
 }
 
 // "& " and "and " with the words of every number of thousandths 1 to 999 in one letter style and
@@ -374,42 +381,59 @@ struct PreparedCurrency<Char>::Thousandths {
     std::array<std::array<Slot<Char, 40>, 1000>, 2> slots; // "and seven hundred and seventy seven "
 };
 
+// A name as it follows a count, or as stored when the catalogue gives no such form.
+const std::u16string& NameOr(const std::u16string& form, const std::u16string& stored) {
+    return form.empty() ? stored : form;
+}
+
 template <typename Char>
 PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseStyle style,
                                          std::basic_string_view<Char> lineBreak,
                                          const WordingForm& form)
     : words_(MadeFor<Words>(style, form)),
       thousandths_(currency.decimals == 3 ? &MadeFor<Thousandths>(style, form) : nullptr),
-      echoStart_(std::basic_string<Char>(ResultFrame<Char>::kEchoLabel) +
-                 Encoded<Char>(ApplyCaseStyleToPart(currency.code, style))),
-      wordingStart_(std::basic_string<Char>(lineBreak) +
-                    std::basic_string<Char>(ResultFrame<Char>::kWordingLabel) +
-                    words_.openings[form[FormChoice::Opening]] +
-                    (form[FormChoice::Currency]
-                         ? std::basic_string<Char>()
-                         : Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' '))),
-      nameAfter_(form[FormChoice::Currency]
-                     ? Encoded<Char>(ApplyCaseStyleToPart(currency.name, style)) + Char(' ')
-                     : std::basic_string<Char>()),
-      subunitFirst_(Encoded<Char>(StyledWords("and ", style)) +
-                    Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) + Char(' ')),
-      fractionEnd_(Encoded<Char>(currency.decimals == 3 ? std::string_view("/1000 ")
-                                                        : std::string_view("/100 "))),
-      endings_{
-          PaddedText<Char>(form[FormChoice::Closing] ? std::basic_string<Char>() : words_.only),
-          PaddedText<Char>(Encoded<Char>(ApplyCaseStyleToPart(currency.subunit, style)) +
-                           Char(' ') +
-                           (form[FormChoice::Closing] ? std::basic_string<Char>() : words_.only))},
-      form_(form), designed_(form == WordingForm{}) {
-    // No move goes on further than it writes, so the widths of all the moves added up are room
-    // for any Result text.
+      form_(form), designed_(form.EnglishAsDesigned()) {
+    // A name, or other words, in the style as they follow a space, then a space.
+    const auto part = [style](std::u16string_view text) {
+        return Encoded<Char>(ApplyCaseStyleToPart(text, style)) + Char(' ');
+    };
+    const bool after = form[FormChoice::Currency] != 0;
+    const std::basic_string<Char> only =
+        form[FormChoice::Closing] == 1 ? std::basic_string<Char>() : words_.only;
+    echoStart_ = PaddedText<Char>(std::basic_string<Char>(ResultFrame<Char>::kEchoLabel) +
+                                  Encoded<Char>(ApplyCaseStyleToPart(currency.code, style)));
+    wordingStart_ = PaddedText<Char>(std::basic_string<Char>(lineBreak) +
+                                     std::basic_string<Char>(ResultFrame<Char>::kWordingLabel) +
+                                     words_.openings[form[FormChoice::Opening]] +
+                                     (after ? std::basic_string<Char>() : part(currency.name)));
+    endings_[0] = PaddedText<Char>(words_.only);
+    endings_[1] = PaddedText<Char>(part(currency.subunit) + words_.only);
+    if (after) {
+        namesAfter_[0] = PaddedText<Char>(part(NameOr(currency.nameMany, currency.name)));
+        namesAfter_[1] = PaddedText<Char>(part(NameOr(currency.nameOne, currency.name)));
+    }
+    const std::basic_string<Char> alwaysOnly =
+        form[FormChoice::Closing] == 0 ? words_.only : std::basic_string<Char>();
+    subunitEnds_[0] =
+        PaddedText<Char>(part(NameOr(currency.subunitMany, currency.subunit)) + alwaysOnly);
+    subunitEnds_[1] =
+        PaddedText<Char>(part(NameOr(currency.subunitOne, currency.subunit)) + alwaysOnly);
+    subunitFirst_ = PaddedText<Char>(part(u"and") + part(currency.subunit));
+    fractionEnd_ = PaddedText<Char>(Encoded<Char>(
+        currency.decimals == 3 ? std::string_view("/1000 ") : std::string_view("/100 ")));
+    only_ = PaddedText<Char>(only);
+
+    // No move goes on further than it writes, so the widths of every piece a Result text might
+    // take, added up, are room for any: more than any one takes.
+    const std::size_t group = sizeof words_.groups[0].text, scale = sizeof words_.scales[0].text;
     room_ = Width(echoStart_) + kFullEcho + Width(wordingStart_) +
-            (kGroups * (sizeof(words_.groups[0].text) + sizeof(words_.scales[0].text)) +
-             sizeof(words_.zero.text) + sizeof(Thousandths::slots[0][0].text) +
-             sizeof(words_.groups[0].text) + sizeof(words_.andWord.text)) /
+            (6 * (group + scale) + 4 * group + sizeof words_.zero.text +
+             sizeof Thousandths::slots[0][0].text + sizeof words_.andWord.text +
+             sizeof words_.andPoint.text) /
                 sizeof(Char) +
-            Width(nameAfter_) + Width(subunitFirst_) + kMaxFractionDigits + Width(fractionEnd_) +
-            std::max(Width(endings_[0]), Width(endings_[1]));
+            Width(namesAfter_[0]) + Width(namesAfter_[1]) + Width(subunitEnds_[0]) +
+            Width(subunitEnds_[1]) + Width(subunitFirst_) + kMaxFractionDigits +
+            Width(fractionEnd_) + std::max(Width(endings_[1]), Width(only_));
 }
 
 template <typename Char>
@@ -437,46 +461,107 @@ Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amoun
     std::memcpy(at, echo.data() + 4 * kGroups + Decimals - shown, kFullEcho * sizeof(Char));
     at = Put(at + shown, wordingStart_);
 
+    int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
+    if constexpr (Decimals == 3) {
+        subunits = subunits * 10 + (read.fraction[2] - '0');
+    }
+    if constexpr (!Designed) {
+        return WriteForm<Decimals>(at, values, read.fraction.data(), subunits);
+    }
     const Words& words = words_;
-    const Char* integer = at;
     for (std::size_t g = 0; g < kGroups; ++g) {
         if (values[g] != 0) { // an all-zero group has neither words nor a scale word
             at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
         }
     }
-    int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
-    if constexpr (Decimals == 3) {
-        subunits = subunits * 10 + (read.fraction[2] - '0');
+    // "& FIFTY CENTS ONLY", the subunit as stored whatever the number
+    if constexpr (Decimals == 2) {
+        return Put(Put(at, words.hundredths[subunits]), endings_[subunits != 0]);
+    } else {
+        return Put(Put(at, thousandths_->slots[0][subunits]), endings_[subunits != 0]);
     }
-    if constexpr (Designed) { // "& FIFTY CENTS ONLY"
-        if constexpr (Decimals == 2) {
-            return Put(Put(at, words.hundredths[subunits]), endings_[subunits != 0]);
-        } else {
-            return Put(Put(at, thousandths_->slots[0][subunits]), endings_[subunits != 0]);
+}
+
+template <typename Char>
+template <std::size_t Decimals>
+[[gnu::always_inline]] inline Char*
+PreparedCurrency<Char>::WriteForm(Char* at, const std::array<int, kGroups>& values,
+                                  const Char* fraction, int subunits) const {
+    const Words& words = words_;
+    const Char* integer = at;
+    if (form_[FormChoice::Numbering] == 0) {
+        for (std::size_t g = 0; g < kGroups; ++g) {
+            if (values[g] != 0) {
+                at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
+            }
         }
+    } else {
+        // Indian numbering: hundreds, thousands, lakhs (a hundred thousand) and crores (ten
+        // million); the number of crores, up to eight digits, is itself counted in lakhs and
+        // thousands.
+        std::int64_t number = 0;
+        for (const int value : values) {
+            number = number * 1000 + value;
+        }
+        const auto count = [&](std::int64_t n) {
+            const int lakhs = int(n / 100000), thousands = int(n / 1000 % 100),
+                      rest = int(n % 1000);
+            if (lakhs != 0) {
+                at = Put(Put(at, words.groups[lakhs]), words.indianScales[1]);
+            }
+            if (thousands != 0) {
+                at = Put(Put(at, words.groups[thousands]), words.indianScales[0]);
+            }
+            if (rest != 0) {
+                at = Put(at, words.groups[rest]);
+            }
+        };
+        if (const std::int64_t crores = number / 10000000; crores != 0) {
+            count(crores);
+            at = Put(at, words.indianScales[2]);
+        }
+        count(number % 10000000);
     }
     const std::size_t subunitForm = form_[FormChoice::Subunit];
-    if (at == integer && subunitForm != 0) { // "& FIFTY CENTS" alone, as designed; else "ZERO"
+    const bool after = namesAfter_[0].size != 0;
+    // "& FIFTY CENTS" alone before the name, as designed; "ZERO" in every other form.
+    if (at == integer && (subunitForm != 0 || after)) {
         at = Put(at, words.zero);
     }
-    if (nameAfter_.size != 0) {
-        at = Put(at, nameAfter_);
+    const bool one = values == std::array<int, kGroups>{0, 0, 0, 0, 1};
+    // The cheque's fraction, and the digits after POINT, belong to the number: the currency
+    // follows them ("ONE AND 21/100 US DOLLARS").
+    const bool nameLast = subunitForm >= 3;
+    if (after && !nameLast) {
+        at = Put(at, namesAfter_[one]);
     }
-    if (subunitForm == 0 && Decimals == 2) { // "& FIFTY CENTS", the design's
-        at = Put(at, words.hundredths[subunits]);
-    } else if (subunitForm == 1 && Decimals == 2) { // "AND FIFTY CENTS"
-        at = Put(at, words.andHundredths[subunits]);
-    } else if (subunitForm < 2) {
-        at = Put(at, thousandths_->slots[subunitForm][subunits]);
-    } else if (subunitForm == 2) { // "AND CENTS FIFTY"
-        at = subunits != 0 ? Put(Put(at, subunitFirst_), words.groups[subunits]) : at;
-        subunits = 0;
-    } else { // "AND 50/100", always
-        at =
-            Put(std::copy_n(read.fraction.begin(), Decimals, Put(at, words.andWord)), fractionEnd_);
-        subunits = 0;
+    if (subunitForm < 2 && subunits != 0) { // "& FIFTY CENTS", "AND FIFTY CENTS"
+        if constexpr (Decimals == 2) {
+            at = subunitForm == 0 ? Put(at, words.hundredths[subunits])
+                                  : Put(at, words.andHundredths[subunits]);
+        } else {
+            at = Put(at, thousandths_->slots[subunitForm][subunits]);
+        }
+        // The subunit's name ends the text, with "ONLY" when the form always has it.
+        at = Put(at, subunitEnds_[subunits == 1]);
+        return at[-1] == Char(' ') ? at - 1 : at;
+    } else if (subunitForm == 2 && subunits != 0) { // "AND CENTS FIFTY"
+        at = Put(Put(at, subunitFirst_), words.groups[subunits]);
+    } else if (subunitForm == 3) { // "AND 50/100", always
+        at = Put(std::copy_n(fraction, Decimals, Put(at, words.andWord)), fractionEnd_);
+    } else if (subunitForm == 4 && subunits != 0) { // "AND POINT FIVE ZERO", digit by digit
+        at = Put(at, words.andPoint);
+        for (std::size_t i = 0; i < Decimals; ++i) {
+            at = fraction[i] == Char('0') ? Put(at, words.zero)
+                                          : Put(at, words.groups[fraction[i] - '0']);
+        }
     }
-    at = Put(at, endings_[subunits != 0]);
+    if (after && nameLast) {
+        at = Put(at, namesAfter_[one && subunitForm == 4 && subunits == 0]);
+    }
+    if (form_[FormChoice::Closing] != 2 || subunits == 0) { // "ONLY" after whole amounts alone
+        at = Put(at, only_);
+    }
     // Without "ONLY", nothing follows the last word.
     return at[-1] == Char(' ') ? at - 1 : at;
 }

@@ -5,20 +5,24 @@
 #include "engine/case_styles.h"
 #include "engine/wording_form.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace qev {
 
-// The currency the amount is written in: English name, code and subunit name, used as given
-// ("US Dollars", "USD", "cents"), and how many decimals its subunit takes: 2 for hundredths, 3
-// for thousandths (1,000 fils to the Kuwaiti dinar).
+// The currency the amount is written in: English name, code and subunit name as stored ("US
+// Dollars", "USD", "cents"), how many decimals its subunit takes (2 for hundredths, 3 for
+// thousandths: 1,000 fils to the Kuwaiti dinar), and the names as they follow a count, after
+// exactly one and after any other ("US Dollar", "US Dollars"; empty: as stored). The design's form
+// writes the stored names whatever the number; the others make a name agree with its count.
 struct SelectedCurrency {
     std::u16string name;
     std::u16string code;
     std::u16string subunit;
     std::size_t decimals = 2;
+    std::u16string nameOne, nameMany, subunitOne, subunitMany;
 };
 
 // A Result text, and whether the amount was written out in words. When `converted` is false the
@@ -88,6 +92,7 @@ std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency
 // next goes over what it left there.
 template <typename Char>
 struct PaddedText {
+    PaddedText() : PaddedText(std::basic_string<Char>()) {}
     explicit PaddedText(std::basic_string<Char> text);
     std::basic_string<Char> padded; // the text, then the room
     std::size_t size = 0;
@@ -139,14 +144,22 @@ private:
 
     struct Words;       // the wording's words in the style, shared by every currency
     struct Thousandths; // the subunit words of the currencies divided in thousandths
+    // The rest of the Result text in a form other than the design's, from the integer words on.
+    template <std::size_t Decimals>
+    Char* WriteForm(Char* at, const std::array<int, 5>& values, const Char* fraction,
+                    int subunits) const;
+
     const Words& words_;
     const Thousandths* thousandths_; // none for a currency in hundredths
     PaddedText<Char> echoStart_;     // "输入： " and the code
     PaddedText<Char> wordingStart_;  // the line break, "输出： SAY ", the name and a space
-    PaddedText<Char> nameAfter_;     // the name and a space, after the whole units, or nothing
-    PaddedText<Char> subunitFirst_;  // "AND", the subunit name and a space
-    PaddedText<Char> fractionEnd_;   // "/100 " or "/1000 "
-    PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY" (or nothing)
+    PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY"
+    // The other forms' pieces. A name that follows its count: after any count, and after one.
+    PaddedText<Char> namesAfter_[2];  // the currency's, when it follows the number, and a space
+    PaddedText<Char> subunitEnds_[2]; // the subunit's, a space, and "ONLY" if always written
+    PaddedText<Char> subunitFirst_;   // "AND", the subunit name as stored and a space
+    PaddedText<Char> fractionEnd_;    // "/100 " or "/1000 "
+    PaddedText<Char> only_;           // "ONLY", or nothing without it
     WordingForm form_;
     bool designed_; // the design's form
     std::size_t room_ = 0;

@@ -10,9 +10,15 @@ constexpr std::u16string_view kNumerals = u"零壹贰叁肆伍陆柒捌玖";
 // The place word after each of the 17 digits; a space where the group word alone follows.
 constexpr std::u16string_view kPlaceWords = u"佰拾 仟佰拾 仟佰拾 仟佰拾 角分";
 
-} // namespace
-
-std::u16string RmbCapital(std::u16string_view digits) {
+// From the amount's digits: 15 integer digits, zeros before them to make up the fifteen, then
+// the two decimals (角, 分).
+std::u16string RmbCapital(std::u16string_view digits, const WordingForm& form) {
+    // The places the rule lets the writer leave a zero unsaid: 千 after a zero 万, 角 after a
+    // zero 元.
+    const bool placeZeroOmitted = form[FormChoice::RmbPlaceZero] != 0;
+    const auto leftUnsaid = [&](std::size_t i) {
+        return placeZeroOmitted && (i == 11 || i == 15) && digits[i - 1] == u'0';
+    };
     std::u16string text = u"人民币";
     bool started = false;        // a digit has been written
     bool zeroPending = false;    // zeros since the last digit written, one 零 before the next
@@ -23,7 +29,7 @@ std::u16string RmbCapital(std::u16string_view digits) {
             zeroPending = started;
         } else {
             // One 零 marks every gap, across group words and the 元 alike.
-            if (zeroPending) {
+            if (zeroPending && !leftUnsaid(i)) {
                 text += kNumerals[0];
             }
             text += kNumerals[digit];
@@ -46,15 +52,18 @@ std::u16string RmbCapital(std::u16string_view digits) {
     if (!started) {
         return text + u"零元整";
     }
-    if (digits[16] == u'0') {
+    const bool endsAtJiao = digits[15] != u'0';
+    if (digits[16] == u'0' && !(endsAtJiao && form[FormChoice::RmbZhengAfterJiao] != 0)) {
         text += u'整';
     }
     return text;
 }
 
-std::optional<std::u16string> RmbCapitalOf(std::u16string_view amount) {
+} // namespace
+
+std::optional<std::u16string> RmbCapitalOf(std::u16string_view amount, const WordingForm& form) {
     const std::optional<std::u16string> digits = AmountDigits(amount, 2);
-    return digits ? std::optional(RmbCapital(*digits)) : std::nullopt;
+    return digits ? std::optional(RmbCapital(*digits, form)) : std::nullopt;
 }
 
 } // namespace qev

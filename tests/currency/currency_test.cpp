@@ -63,8 +63,9 @@ TEST(Currency, EveryRecordGivesItsEntryAndFields) {
         EXPECT_EQ(ListEntryText(i), entry);
         entries.insert(entry);
         // Thousandths for the dinars and rials of ISO 4217's exponent 3, hundredths for the rest.
-        const bool thousandths = std::u16string_view(u"BHD IQD JOD KWD LYD OMR TND").find(
-                                     fields.code) != std::u16string_view::npos;
+        const bool thousandths =
+            std::u16string_view(u"BHD IQD JOD KWD LYD OMR TND").find(fields.code) !=
+            std::u16string_view::npos;
         EXPECT_EQ(CurrencyAt(i).decimals, thousandths ? 3u : 2u);
     }
     EXPECT_EQ(entries.size(), records.size()); // every entry can be told apart in the list
@@ -91,6 +92,35 @@ TEST(Currency, EveryCurrencyInUseToday) {
     for (const std::u16string_view code : iso) {
         EXPECT_TRUE(design.count(code) || appended.count(code))
             << "missing: " << testing::PrintToString(code);
+    }
+}
+
+// A sample of names after one and after any other count, written by hand: foreign units and
+// sub-units keep their own plurals, and some nouns do not change.
+TEST(Currency, NamesAgreeWithTheirNumbers) {
+    const struct {
+        std::size_t index;
+        std::u16string_view nameOne, nameMany, subunitOne, subunitMany;
+    } rows[] = {
+        {0, u"US Dollar", u"US Dollars", u"cent", u"cents"},
+        {1, u"Great Britain Pound", u"Great Britain Pounds", u"new penny", u"new pence"},
+        {7, u"Japanese Yen", u"Japanese Yen", u"sen", u"sen"},
+        {24, u"Indian Rupee", u"Indian Rupees", u"paisa", u"paise"},
+        {33, u"Kuwaiti Dinar", u"Kuwaiti Dinars", u"fils", u"fils"},
+        {44, u"Icelandic Krona", u"Icelandic Kronur", u"eyrir", u"aurar"},
+        {49, u"Polish Zloty", u"Polish Zlotys", u"grosz", u"groszy"},
+        {64, u"Rumanian Leu", u"Rumanian Lei", u"ban", u"bani"},
+        {65, u"Bulgarian Lev", u"Bulgarian Leva", u"stotinka", u"stotinki"},
+        {67, u"Greek Drachma", u"Greek Drachmas", u"lepton", u"lepta"},
+        {112, u"Nigerian Naira", u"Nigerian Naira", u"kobo", u"kobo"},
+        {127, u"Zaire", u"Zaires", u"likuta", u"makuta"},
+    };
+    for (const auto& row : rows) {
+        const SelectedCurrency currency = CurrencyAt(row.index);
+        EXPECT_EQ(currency.nameOne, row.nameOne);
+        EXPECT_EQ(currency.nameMany, row.nameMany);
+        EXPECT_EQ(currency.subunitOne, row.subunitOne);
+        EXPECT_EQ(currency.subunitMany, row.subunitMany);
     }
 }
 

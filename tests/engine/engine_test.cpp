@@ -17,7 +17,11 @@ using namespace qev;
 
 namespace {
 
-const SelectedCurrency kUsDollars{u"US Dollars", u"USD", u"cents"};
+// The names after a count as the catalogue gives them.
+const SelectedCurrency kUsDollars{u"US Dollars", u"USD",        u"cents", 2,
+                                  u"US Dollar",  u"US Dollars", u"cent",  u"cents"};
+const SelectedCurrency kDinars{u"Kuwaiti Dinar",  u"KWD",  u"fils", 3, u"Kuwaiti Dinar",
+                               u"Kuwaiti Dinars", u"fils", u"fils"};
 
 TEST(Engine, ThreeDigitsToWords) {
     const struct {
@@ -116,7 +120,6 @@ TEST(Engine, AmountToWords) {
 // A currency divided in thousandths: three decimals read, echoed and worded. "12.345" in dollars
 // is refused (the table above), so switching currency never cuts a third decimal.
 TEST(Engine, Thousandths) {
-    const SelectedCurrency dinars{u"Kuwaiti Dinar", u"KWD", u"fils", 3};
     const struct {
         std::u16string_view amount, echo, wording;
     } rows[] = {
@@ -130,59 +133,121 @@ TEST(Engine, Thousandths) {
         {u"12.3456", u"12.3456", u"无法转换：小数部分超过三位"},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(AmountToWords(row.amount, dinars).text, u"输入： KWD" + std::u16string(row.echo) +
-                                                              u"\r\n输出： " +
-                                                              std::u16string(row.wording));
+        EXPECT_EQ(AmountToWords(row.amount, kDinars).text,
+                  u"输入： KWD" + std::u16string(row.echo) + u"\r\n输出： " +
+                      std::u16string(row.wording));
     }
 }
 
-// The forms a wording can take, each choice alone and together: "abcdef" are the values of the
-// sub-unit, opening, closing, currency, tens and hundreds choices ("000000" is the design's).
+// The forms a wording can take, each choice alone and together: "abcdefg" are the values of the
+// sub-unit, opening, closing, currency, tens, hundreds and numbering choices ("0000000" is the
+// design's). The echo never changes.
 TEST(Engine, WordingForms) {
-    const SelectedCurrency dinars{u"Kuwaiti Dinar", u"KWD", u"fils", 3};
+    const SelectedCurrency pounds{
+        u"Great Britain Pounds", u"GBP",       u"new pence", 2, u"Great Britain Pound",
+        u"Great Britain Pounds", u"new penny", u"new pence"};
+    const SelectedCurrency francs{u"Swiss Franc", u"CHF",          u"centimes", 2,
+                                  u"Swiss Franc", u"Swiss Francs", u"centime",  u"centimes"};
+    const SelectedCurrency rupees{u"Indian Rupee", u"INR",           u"paisa", 2,
+                                  u"Indian Rupee", u"Indian Rupees", u"paisa", u"paise"};
     const struct {
         std::string_view form;
         std::u16string_view amount, wording;
         const SelectedCurrency& currency = kUsDollars;
     } rows[] = {
-        {"100000", u"1234.5",
+        {"1000000", u"1234.5",
          u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR AND FIFTY CENTS ONLY"},
-        {"200000", u"1234.5",
+        {"2000000", u"1234.5",
          u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR AND CENTS FIFTY ONLY"},
-        {"300000", u"1234.5",
+        {"3000000", u"1234.5",
          u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR AND 50/100 ONLY"},
-        {"010000", u"1234.5",
+        {"0100000", u"1234.5",
          u"SAY TOTAL US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY"},
-        {"020000", u"1234.5",
+        {"0200000", u"1234.5",
          u"US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY"},
-        {"001000", u"1234.5",
+        {"0010000", u"1234.5",
          u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS"},
-        {"000100", u"1234.5",
+        {"0001000", u"1234.5",
          u"SAY ONE THOUSAND TWO HUNDRED AND THIRTY FOUR US DOLLARS & FIFTY CENTS ONLY"},
-        {"000010", u"1234.5",
+        {"0000100", u"1234.5",
          u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY-FOUR & FIFTY CENTS ONLY"},
-        {"000001", u"1234.5",
+        {"0000010", u"1234.5",
          u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED THIRTY FOUR & FIFTY CENTS ONLY"},
-        {"210010", u"1234.5",
+        {"2100100", u"1234.5",
          u"SAY TOTAL US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY-FOUR AND CENTS FIFTY ONLY"},
-        // A zero integer part: the design's "& FIFTY CENTS" alone, "ZERO" in the other forms.
-        {"000100", u"0.5", u"SAY US DOLLARS & FIFTY CENTS ONLY"},
-        {"100000", u"0.5", u"SAY US DOLLARS ZERO AND FIFTY CENTS ONLY"},
-        {"200100", u"0.55", u"SAY ZERO US DOLLARS AND CENTS FIFTY FIVE ONLY"},
-        // The cheque form's clause is always there, in thousandths too.
-        {"300000", u"100", u"SAY US DOLLARS ONE HUNDRED AND 00/100 ONLY"},
-        {"301000", u"0", u"SAY US DOLLARS ZERO AND 00/100"},
-        {"300000", u"12.5", u"SAY KUWAITI DINAR TWELVE AND 500/1000 ONLY", dinars},
-        {"200011", u"112.075", u"SAY KUWAITI DINAR ONE HUNDRED TWELVE AND FILS SEVENTY-FIVE ONLY",
-         dinars},
+        // The design's form writes the names as stored, whatever the number; the others make a
+        // name that follows its count agree with it. A name before the count is a label.
+        {"0000000", u"10.01", u"SAY US DOLLARS TEN & ONE CENTS ONLY"},
+        {"0001000", u"0", u"SAY ZERO US DOLLARS ONLY"},
+        {"0001000", u"1", u"SAY ONE US DOLLAR ONLY"},
+        {"0001000", u"2", u"SAY TWO SWISS FRANCS ONLY", francs},
+        {"0001000", u"21", u"SAY TWENTY ONE US DOLLARS ONLY"},
+        {"0001000", u"1000000", u"SAY ONE MILLION US DOLLARS ONLY"},
+        {"0001000", u"1.01", u"SAY ONE US DOLLAR & ONE CENT ONLY"},
+        {"0001000", u"0.5", u"SAY ZERO US DOLLARS & FIFTY CENTS ONLY"},
+        {"0001000", u"12.5", u"SAY TWELVE KUWAITI DINARS & FIVE HUNDRED FILS ONLY", kDinars},
+        {"0001000", u"1.001", u"SAY ONE KUWAITI DINAR & ONE FILS ONLY", kDinars},
+        {"1000000", u"1.01", u"SAY US DOLLARS ONE AND ONE CENT ONLY"},
+        {"1000000", u"0.01", u"SAY GREAT BRITAIN POUNDS ZERO AND ONE NEW PENNY ONLY", pounds},
+        {"0000100", u"2.01", u"SAY GREAT BRITAIN POUNDS TWO & ONE NEW PENNY ONLY", pounds},
+        {"2001000", u"1.21", u"SAY ONE US DOLLAR AND CENTS TWENTY ONE ONLY"},
+        // A zero integer part: the design's "& FIFTY CENTS" alone before the name, "ZERO" in the
+        // other sub-unit forms and wherever the name follows.
+        {"0000100", u"0.5", u"SAY US DOLLARS & FIFTY CENTS ONLY"},
+        {"1000000", u"0.5", u"SAY US DOLLARS ZERO AND FIFTY CENTS ONLY"},
+        {"2001000", u"0.55", u"SAY ZERO US DOLLARS AND CENTS FIFTY FIVE ONLY"},
+        // The cheque form's clause is always there, in thousandths too, and belongs to the
+        // number: the currency after it.
+        {"3000000", u"100", u"SAY US DOLLARS ONE HUNDRED AND 00/100 ONLY"},
+        {"3010000", u"0", u"SAY US DOLLARS ZERO AND 00/100"},
+        {"3000000", u"12.5", u"SAY KUWAITI DINAR TWELVE AND 500/1000 ONLY", kDinars},
+        {"3001000", u"121.21", u"SAY ONE HUNDRED AND TWENTY ONE AND 21/100 US DOLLARS ONLY"},
+        {"3001000", u"1", u"SAY ONE AND 00/100 US DOLLARS ONLY"},
+        {"2000110", u"112.075", u"SAY KUWAITI DINAR ONE HUNDRED TWELVE AND FILS SEVENTY-FIVE ONLY",
+         kDinars},
+        // POINT and the fraction's digits one by one, as the echo shows them.
+        {"4000000", u"1005.30", u"SAY US DOLLARS ONE THOUSAND FIVE AND POINT THREE ZERO ONLY"},
+        {"4000000", u"0.05", u"SAY US DOLLARS ZERO AND POINT ZERO FIVE ONLY"},
+        {"4000000", u"0.50", u"SAY US DOLLARS ZERO AND POINT FIVE ZERO ONLY"},
+        {"4000000", u"7", u"SAY US DOLLARS SEVEN ONLY"},
+        {"4000000", u"12.5", u"SAY KUWAITI DINAR TWELVE AND POINT FIVE ZERO ZERO ONLY", kDinars},
+        {"4001000", u"1005.3", u"SAY ONE THOUSAND FIVE AND POINT THREE ZERO US DOLLARS ONLY"},
+        {"4001000", u"1", u"SAY ONE US DOLLAR ONLY"},
+        // ONLY after whole amounts alone.
+        {"0020000", u"12", u"SAY US DOLLARS TWELVE ONLY"},
+        {"0020000", u"12.5", u"SAY US DOLLARS TWELVE & FIFTY CENTS"},
+        {"3020000", u"12.00", u"SAY US DOLLARS TWELVE AND 00/100 ONLY"},
+        // Indian numbering at each group's edge, and at fifteen digits.
+        {"0000001", u"99999",
+         u"SAY US DOLLARS NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE ONLY"},
+        {"0000001", u"100000", u"SAY US DOLLARS ONE LAKH ONLY"},
+        {"0000001", u"9999999",
+         u"SAY US DOLLARS NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE "
+         u"ONLY"},
+        {"0000001", u"10000000", u"SAY US DOLLARS ONE CRORE ONLY"},
+        {"0000001", u"100000000", u"SAY US DOLLARS TEN CRORE ONLY"},
+        {"0000001", u"12345678901",
+         u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR CRORE FIFTY SIX LAKH SEVENTY "
+         u"EIGHT THOUSAND NINE HUNDRED AND ONE ONLY"},
+        {"0000001", u"1000000000000", u"SAY US DOLLARS ONE LAKH CRORE ONLY"},
+        {"0000001", u"999999999999999.99",
+         u"SAY US DOLLARS NINE HUNDRED AND NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND "
+         u"NINETY NINE CRORE NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE & "
+         u"NINETY NINE CENTS ONLY"},
+        {"0000001", u"12345678.90",
+         u"SAY INDIAN RUPEE ONE CRORE TWENTY THREE LAKH FORTY FIVE THOUSAND SIX HUNDRED AND "
+         u"SEVENTY EIGHT & NINETY PAISE ONLY",
+         rupees},
+        {"0001001", u"10000000", u"SAY ONE CRORE INDIAN RUPEES ONLY", rupees},
         // Nothing but words, single spaces, no "AND" twice.
-        {"221111", u"101.45", u"ONE HUNDRED ONE US DOLLARS AND CENTS FORTY-FIVE"},
-        {"021000", u"0", u"US DOLLARS"},
-        {"121100", u"100", u"ONE HUNDRED US DOLLARS"},
+        {"2211111", u"101.45", u"ONE HUNDRED ONE US DOLLARS AND CENTS FORTY-FIVE"},
+        {"0210000", u"0", u"US DOLLARS"},
+        {"1211000", u"100", u"ONE HUNDRED US DOLLARS"},
+        {"4221111", u"1.01", u"ONE AND POINT ZERO ONE US DOLLARS"},
     };
     for (const auto& row : rows) {
         WordingForm form;
-        for (std::size_t k = 0; k < form.values.size(); ++k) {
+        for (std::size_t k = 0; k < row.form.size(); ++k) {
             form.values[k] = static_cast<std::uint8_t>(row.form[k] - '0');
         }
         const std::u16string text = AmountToWords(row.amount, row.currency, form).text;
@@ -430,47 +495,66 @@ TEST(Engine, CleanAmountInput) {
     }
 }
 
-// Amounts as a clerk writes them, read into the 15 integer digits and two decimals it takes.
+// Amounts as a clerk writes them, in the Chinese capital; "p" leaves out the 零 the People's Bank
+// leaves to the writer (a zero at the 万 or 元 place before a non-zero 千 or 角), "z" the 整
+// after 角.
 TEST(Engine, RmbCapital) {
     const struct {
-        std::u16string_view amount, capital;
+        std::u16string_view amount;
+        std::string_view form;
+        std::optional<std::u16string_view> capital;
     } rows[] = {
-        {u"1,409.50", u"人民币壹仟肆佰零玖元伍角整"},
-        {u"6,007.14", u"人民币陆仟零柒元壹角肆分"},
-        {u"1,680.32", u"人民币壹仟陆佰捌拾元零叁角贰分"},
-        {u"107,000.53", u"人民币壹拾万零柒仟元零伍角叁分"},
-        {u"16,409.02", u"人民币壹万陆仟肆佰零玖元零贰分"},
-        {u"15", u"人民币壹拾伍元整"},
-        {u"100,000,000", u"人民币壹亿元整"},
-        {u"10,010,000", u"人民币壹仟零壹万元整"},
-        {u"0.05", u"人民币伍分"},
-        {u"123,456,789,012,345.67",
+        {u"1,409.50", "", u"人民币壹仟肆佰零玖元伍角整"},
+        {u"6,007.14", "", u"人民币陆仟零柒元壹角肆分"},
+        {u"1,680.32", "", u"人民币壹仟陆佰捌拾元零叁角贰分"},
+        {u"107,000.53", "", u"人民币壹拾万零柒仟元零伍角叁分"},
+        {u"16,409.02", "", u"人民币壹万陆仟肆佰零玖元零贰分"},
+        {u"15", "", u"人民币壹拾伍元整"},
+        {u"100,000,000", "", u"人民币壹亿元整"},
+        {u"10,010,000", "", u"人民币壹仟零壹万元整"},
+        {u"0.05", "", u"人民币伍分"},
+        {u"123,456,789,012,345.67", "",
          u"人民币壹佰贰拾叁万肆仟伍佰陆拾柒亿捌仟玖佰零壹万贰仟叁佰肆拾伍元陆角柒分"},
         // One 零 for a run of zeros, across whole groups of them and the 元.
-        {u"100,000,001", u"人民币壹亿零壹元整"},
-        {u"1,000,010", u"人民币壹佰万零壹拾元整"},
-        {u"1,000,000.10", u"人民币壹佰万元零壹角整"},
-        {u"10.05", u"人民币壹拾元零伍分"},
-        {u"10.00", u"人民币壹拾元整"},
+        {u"100,000,001", "", u"人民币壹亿零壹元整"},
+        {u"1,000,010", "", u"人民币壹佰万零壹拾元整"},
+        {u"1,000,000.10", "", u"人民币壹佰万元零壹角整"},
+        {u"10.05", "", u"人民币壹拾元零伍分"},
+        {u"10.00", "", u"人民币壹拾元整"},
         // The top three digits count 万 of 亿.
-        {u"1,000,000,000,000", u"人民币壹万亿元整"},
-        {u"1,000,100,000,000", u"人民币壹万零壹亿元整"},
-        {u"10,000,000,010,000", u"人民币壹拾万亿零壹万元整"},
-        {u"100,000,000,000,000", u"人民币壹佰万亿元整"},
+        {u"1,000,000,000,000", "", u"人民币壹万亿元整"},
+        {u"1,000,100,000,000", "", u"人民币壹万零壹亿元整"},
+        {u"10,000,000,010,000", "", u"人民币壹拾万亿零壹万元整"},
+        {u"100,000,000,000,000", "", u"人民币壹佰万亿元整"},
         // Under one yuan, no 零元; nothing at all is 零元整.
-        {u"0.50", u"人民币伍角整"},
-        {u"0.10", u"人民币壹角整"},
-        {u"0.00", u"人民币零元整"},
+        {u"0.50", "", u"人民币伍角整"},
+        {u"0.10", "", u"人民币壹角整"},
+        {u"0.00", "", u"人民币零元整"},
+        // What the rule leaves to the writer, on its own examples; every other 零 stays.
+        {u"1,680.32", "p", u"人民币壹仟陆佰捌拾元叁角贰分"},
+        {u"107,000.53", "p", u"人民币壹拾万柒仟元伍角叁分"},
+        {u"1,000,000.10", "pz", u"人民币壹佰万元壹角"},
+        {u"1,005", "p", u"人民币壹仟零伍元整"},
+        {u"100,500", "p", u"人民币壹拾万零伍佰元整"},
+        {u"10,001", "p", u"人民币壹万零壹元整"},
+        {u"105,000,000", "p", u"人民币壹亿零伍佰万元整"},
+        {u"10.05", "p", u"人民币壹拾元零伍分"},
+        {u"16,409.02", "p", u"人民币壹万陆仟肆佰零玖元零贰分"},
+        {u"1,409.50", "z", u"人民币壹仟肆佰零玖元伍角"},
+        {u"0.50", "z", u"人民币伍角"},
+        {u"10.00", "z", u"人民币壹拾元整"},
+        {u"6,007.14", "z", u"人民币陆仟零柒元壹角肆分"},
+        // By the same rules as the English wording.
+        {u"1.005", "", std::nullopt},
+        {u"1..5", "", std::nullopt},
     };
     for (const auto& row : rows) {
-        std::u16string digits(row.amount);
-        std::erase(digits, u',');
-        if (digits.find(u'.') == digits.npos) {
-            digits += u".00";
-        }
-        digits.erase(digits.find(u'.'), 1);
-        digits.insert(0, 17 - digits.size(), u'0');
-        EXPECT_EQ(RmbCapital(digits), row.capital) << Ascii(row.amount);
+        WordingForm form;
+        form.values[static_cast<std::size_t>(FormChoice::RmbPlaceZero)] =
+            row.form.find('p') != std::string_view::npos;
+        form.values[static_cast<std::size_t>(FormChoice::RmbZhengAfterJiao)] =
+            row.form.find('z') != std::string_view::npos;
+        EXPECT_EQ(RmbCapitalOf(row.amount, form), row.capital) << Ascii(row.amount) << row.form;
     }
 }
 
