@@ -43,9 +43,11 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--words-only]\n"
-    "                 [--subunit amp|and|and-cents|slash] [--opening say|say-total|none]\n"
-    "                 [--no-only] [--currency-after] [--hyphens] [--no-hundred-and]\n"
-    "                 [--rmb-capital] [--line-buffered] [AMOUNT ...]\n"
+    "                 [--subunit amp|and|and-cents|slash|point] [--opening say|say-total|none]\n"
+    "                 [--only always|whole|none] [--no-only] [--currency-after] [--hyphens]\n"
+    "                 [--no-hundred-and] [--numbering international|indian]\n"
+    "                 [--rmb-capital] [--rmb-place-zero write|omit]\n"
+    "                 [--rmb-zheng-after-jiao write|omit] [--line-buffered] [AMOUNT ...]\n"
     "       qev-words --list\n"
     "       qev-words --help | --version\n";
 
@@ -70,18 +72,32 @@ constexpr std::string_view kHelp[] = {
     "\n"
     "The wording's form, as a document asks for it (default: SAY US DOLLARS ONE THOUSAND\n"
     "TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY):\n"
-    "  --subunit amp|and|and-cents|slash\n"
+    "  --subunit amp|and|and-cents|slash|point\n"
     "                         & FIFTY CENTS (default), AND FIFTY CENTS,\n"
-    "                         AND CENTS FIFTY, AND 50/100 (the cheque form)\n"
+    "                         AND CENTS FIFTY, AND 50/100 (the cheque form),\n"
+    "                         AND POINT FIVE ZERO\n"
     "  --opening say|say-total|none\n"
     "                         SAY US DOLLARS (default), SAY TOTAL US DOLLARS, US DOLLARS\n"
-    "  --no-only              no closing ONLY: ... & FIFTY CENTS\n"
-    "  --currency-after       the currency after the whole units: SAY ONE THOUSAND ...\n"
-    "                         THIRTY FOUR US DOLLARS & FIFTY CENTS ONLY\n"
+    "  --only always|whole|none\n"
+    "                         the closing ONLY: always (default), after whole amounts\n"
+    "                         alone, never\n"
+    "  --no-only              the same as --only none\n"
+    "  --currency-after       the currency after the number: SAY ONE THOUSAND ... THIRTY\n"
+    "                         FOUR US DOLLARS & FIFTY CENTS ONLY\n"
     "  --hyphens              THIRTY-FOUR, every compound of 21 to 99\n"
     "  --no-hundred-and       ONE HUNDRED ONE, not ONE HUNDRED AND ONE\n"
+    "  --numbering international|indian\n"
+    "                         THOUSAND, MILLION (default), or THOUSAND, LAKH, CRORE\n"
+    "Outside the design's form, a name after its number agrees with it: ONE US DOLLAR,\n"
+    "TWO SWISS FRANCS, ONE CENT.\n"
+    "\n"
     "  --rmb-capital          with --currency CNY: the Chinese capital in place of the\n"
     "                         words, as bills write it (人民币壹仟贰佰叁拾肆元伍角整)\n"
+    "  --rmb-place-zero write|omit\n"
+    "                         the 零 of a zero at the 万 or 元 place before a non-zero\n"
+    "                         千 or 角: written (default) or left out\n"
+    "  --rmb-zheng-after-jiao write|omit\n"
+    "                         整 after an amount that ends at 角: written (default) or not\n"
     "\n"
     "  --line-buffered        write each result at once, not in blocks (the default\n"
     "                         when standard output is a terminal)\n"
@@ -316,7 +332,8 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
             char* at = options.wordsOnly ? room : room + (wording.data() - room);
             if (options.rmbCapital) { // the Chinese capital where the English wording stood
                 std::string capital;
-                AppendUtf8(capital, *RmbCapitalOf(std::u16string(trimmed.begin(), trimmed.end())));
+                AppendUtf8(capital, *RmbCapitalOf(std::u16string(trimmed.begin(), trimmed.end()),
+                                                  options.form));
                 end = std::copy(capital.begin(), capital.end(), at);
             } else {
                 end = std::copy(wording.begin(), wording.end(), at);
@@ -652,10 +669,18 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
             options.form.values[static_cast<std::size_t>(flag->second)] = 1;
             continue;
         }
-        // "--currency X" or "--currency=X", likewise --case, --subunit and --opening.
+        // "--currency X" or "--currency=X", likewise --case and the forms' choices.
+        constexpr std::pair<std::string_view, FormChoice> kChoices[] = {
+            {"--subunit", FormChoice::Subunit},
+            {"--opening", FormChoice::Opening},
+            {"--only", FormChoice::Closing},
+            {"--numbering", FormChoice::Numbering},
+            {"--rmb-place-zero", FormChoice::RmbPlaceZero},
+            {"--rmb-zheng-after-jiao", FormChoice::RmbZhengAfterJiao}};
         const std::string_view name = arg.substr(0, arg.find('='));
-        if (name != "--currency" && name != "--case" && name != "--subunit" &&
-            name != "--opening") {
+        const auto* choice = std::find_if(std::begin(kChoices), std::end(kChoices),
+                                          [name](const auto& c) { return c.first == name; });
+        if (name != "--currency" && name != "--case" && choice == std::end(kChoices)) {
             return UsageError(err, "unknown option '" + std::string(arg) + "'");
         }
         std::string_view value;
@@ -680,14 +705,15 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
             }
             options.style = *style;
         } else {
-            const FormChoice choice =
-                name == "--subunit" ? FormChoice::Subunit : FormChoice::Opening;
-            const auto form = ValueNamed(choice, value);
+            const auto form = ValueNamed(choice->second, value);
             if (!form) {
-                return UsageError(err, "unknown " + std::string(name.substr(2)) + " form '" +
-                                           std::string(value) + "' (" + ValueList(choice) + ")");
+                return UsageError(
+                    err,
+                    "unknown " +
+                        std::string(kFormChoices[static_cast<std::size_t>(choice->second)].name) +
+                        " form '" + std::string(value) + "' (" + ValueList(choice->second) + ")");
             }
-            options.form.values[static_cast<std::size_t>(choice)] = *form;
+            options.form.values[static_cast<std::size_t>(choice->second)] = *form;
         }
     }
 

@@ -53,21 +53,22 @@ void operator delete(void* data, std::size_t) noexcept {
 
 namespace {
 
-const std::string kUsage =
-    "usage: qev-words [--currency CODE|INDEX] [--case upper|title|lower] [--words-only]\n"
-    "                 [--subunit amp|and|and-cents|slash] [--opening say|say-total|none]\n"
-    "                 [--no-only] [--currency-after] [--hyphens] [--no-hundred-and]\n"
-    "                 [--rmb-capital] [--line-buffered] [AMOUNT ...]\n"
-    "       qev-words --list\n"
-    "       qev-words --help | --version\n";
+ProgramRun Words(const std::vector<std::string>& args, std::string_view input = {}) {
+    return RunProgram(QEV_WORDS_PATH, args, input);
+}
+
+// The usage lines that open --help: every bad command line repeats them after its reason.
+const std::string& Usage() {
+    static const std::string usage = [] {
+        const std::string help = Words({"--help"}).out;
+        return help.substr(0, help.find("\n\n") + 1);
+    }();
+    return usage;
+}
 
 const std::string kMillion = "输入： USD1,234,567.89\n"
                              "输出： SAY US DOLLARS ONE MILLION TWO HUNDRED AND THIRTY FOUR "
                              "THOUSAND FIVE HUNDRED AND SIXTY SEVEN & EIGHTY NINE CENTS ONLY\n";
-
-ProgramRun Words(const std::vector<std::string>& args, std::string_view input = {}) {
-    return RunProgram(QEV_WORDS_PATH, args, input);
-}
 
 // A text as Notepad saves it "Unicode": UTF-16 after a byte-order mark, here in either byte order.
 std::string Utf16File(std::u16string_view text, bool bigEndian) {
@@ -89,6 +90,7 @@ public:
 };
 
 TEST(Cli, Conversions) {
+    const std::string& kUsage = Usage();
     const struct {
         std::vector<std::string> args;
         std::string input, out, err;
@@ -216,14 +218,44 @@ TEST(Cli, Conversions) {
         {{"--subunit=slash", "--no-only", "--currency-after", "--no-hundred-and", "--case=title",
           "--currency=KWD", "101.5"},
          "",
-         "输入： Kwd101.500\n输出： Say One Hundred One Kuwaiti Dinar And 500/1000\n"},
+         "输入： Kwd101.500\n输出： Say One Hundred One And 500/1000 Kuwaiti Dinars\n"},
         {{"--opening=none", "--subunit=and", "--words-only", "0.05"},
          "",
          "US DOLLARS ZERO AND FIVE CENTS ONLY\n"},
+        // Outside the design's form a name after its number agrees with it.
+        {{"--currency-after", "1", "0.5"},
+         "",
+         "输入： USD1.00\n输出： SAY ONE US DOLLAR ONLY\n"
+         "输入： USD0.50\n输出： SAY ZERO US DOLLARS & FIFTY CENTS ONLY\n"},
+        {{"--currency", "CHF", "--currency-after", "--words-only", "1000"},
+         "",
+         "SAY ONE THOUSAND SWISS FRANCS ONLY\n"},
+        {{"--subunit=slash", "--currency-after", "--words-only", "121.21"},
+         "",
+         "SAY ONE HUNDRED AND TWENTY ONE AND 21/100 US DOLLARS ONLY\n"},
+        {{"--subunit", "point", "--words-only", "1005.30"},
+         "",
+         "SAY US DOLLARS ONE THOUSAND FIVE AND POINT THREE ZERO ONLY\n"},
+        {{"--only", "whole", "--words-only", "12", "12.5"},
+         "",
+         "SAY US DOLLARS TWELVE ONLY\nSAY US DOLLARS TWELVE & FIFTY CENTS\n"},
+        {{"--numbering=indian", "--currency=INR", "--words-only", "12345678.90"},
+         "",
+         "SAY INDIAN RUPEE ONE CRORE TWENTY THREE LAKH FORTY FIVE THOUSAND SIX HUNDRED AND "
+         "SEVENTY EIGHT & NINETY PAISE ONLY\n"},
+        {{"--currency=CNY", "--rmb-capital", "--rmb-place-zero", "omit",
+          "--rmb-zheng-after-jiao=omit", "--words-only", "1680.3"},
+         "",
+         "人民币壹仟陆佰捌拾元叁角\n"},
         {{"--subunit", "cents", "1"},
          "",
          "",
-         "qev-words: unknown subunit form 'cents' (amp, and, and-cents or slash)\n" + kUsage,
+         "qev-words: unknown subunit form 'cents' (amp, and, and-cents, slash or point)\n" + kUsage,
+         2},
+        {{"--numbering", "chinese", "1"},
+         "",
+         "",
+         "qev-words: unknown numbering form 'chinese' (international or indian)\n" + kUsage,
          2},
         {{"--opening=hello", "1"},
          "",
