@@ -216,19 +216,26 @@ TEST(Form1, Copying) {
         std::u16string amount;
         bool locked;
         std::u16string copied;
+        std::map<std::string, std::u16string, std::less<>> kept = {};
     } rows[] = {
         {CopyWording, 0, u"1234.5", false, title},
         {CopyWording, 0, u"1234.5", true, u""},
         {CopyWording, 0, u"1..5", false, u""},
         {CopyWording, 0, u"", false, u""},
         {CopyRmbCapital, 12, u"1409.5", false, u"人民币壹仟肆佰零玖元伍角整"},
+        {CopyRmbCapital,
+         12,
+         u"1409.5",
+         false,
+         u"人民币壹仟肆佰零玖元伍角",
+         {{"rmb-zheng-after-jiao", u"omit"}}},
         {CopyRmbCapital, 12, u"1..5", false, u""},
         {CopyRmbCapital, 12, u"", false, u""},
         {CopyRmbCapital, 0, u"1409.5", false, u""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.amount) + std::to_string(row.currency));
-        FakeWindow window;
+        FakeWindow window(row.kept);
         window.index = row.currency;
         window.presenter.Combo1_Click();
         window.Type(row.amount);
@@ -256,7 +263,7 @@ TEST(Form1, Menus) {
         }
         return shown;
     };
-    EXPECT_EQ(entries(Box::Result), u"01|0000|0|00||0"); // then the forms and their default
+    EXPECT_EQ(entries(Box::Result), u"01|0000|0|00|||0"); // then the forms and their default
     window.Type(u"12");
     window.selection = {2, 0};
     window.clipboard = u"3a4";
@@ -316,33 +323,43 @@ TEST(Form1, WordingFormsAndCaseKept) {
     const auto chosen = [&window] {
         std::string values;
         const std::vector<form1::MenuItem> menu = window.presenter.MenuOf(Box::Result);
-        for (const form1::MenuItem& choice : menu[13].submenu) {
-            for (const form1::MenuItem& value : choice.submenu) {
-                values += *value.chosen ? '1' : '0';
+        for (const std::size_t forms : {13, 14}) {
+            for (const form1::MenuItem& choice : menu[forms].submenu) {
+                for (const form1::MenuItem& value : choice.submenu) {
+                    values += *value.chosen ? '1' : '0';
+                }
+                values += ' ';
             }
-            values += ' ';
         }
         return values;
     };
     EXPECT_EQ(window.presenter.MenuOf(Box::Result)[13].caption, u"英文格式");
-    EXPECT_EQ(chosen(), "1000 100 10 10 10 10 ");
-    // 辅币's third value, a value 辅币 does not have, and 二十一至九十九's second.
-    const auto value = [&window](std::size_t choice, std::size_t value) {
-        return window.presenter.MenuOf(Box::Result)[13].submenu[choice].submenu.at(value).command;
+    EXPECT_EQ(window.presenter.MenuOf(Box::Result)[14].caption, u"人民币大写格式");
+    EXPECT_EQ(chosen(), "10000 100 100 10 10 10 10 10 10 ");
+    // 辅币's third value, a value 辅币 does not have, 二十一至九十九's second, and 整 after 角
+    // left out.
+    const auto value = [&window](std::size_t forms, std::size_t choice, std::size_t value) {
+        return window.presenter.MenuOf(Box::Result)[forms]
+            .submenu[choice]
+            .submenu.at(value)
+            .command;
     };
-    for (const int command : {value(0, 2), int(form1::Command::FormValue) + 9, value(4, 1)}) {
+    for (const int command :
+         {value(13, 0, 2), int(form1::Command::FormValue) + 9, value(13, 4, 1), value(14, 1, 1)}) {
         window.presenter.MenuCommand(Box::Result, command);
     }
     window.presenter.Command1_Click(1);
-    EXPECT_EQ(chosen(), "0010 100 10 10 01 10 ");
+    EXPECT_EQ(chosen(), "00100 100 100 10 01 10 10 10 01 ");
     window.Type(u"^\b12345.6");
     const std::u16string title =
         u"输入： Usd12,345.60\r\n输出： Say Us Dollars Twelve Thousand Three Hundred And "
         u"Forty-five And Cents Sixty Only";
     EXPECT_EQ(window.result, title);
     using Kept = std::map<std::string, std::u16string, std::less<>>;
-    EXPECT_EQ(window.settings,
-              (Kept{{"subunit", u"and-cents"}, {"tens", u"hyphens"}, {"case", u"title"}}));
+    EXPECT_EQ(window.settings, (Kept{{"subunit", u"and-cents"},
+                                     {"tens", u"hyphens"},
+                                     {"rmb-zheng-after-jiao", u"omit"},
+                                     {"case", u"title"}}));
 
     FakeWindow next(Kept{{"subunit", u"and-cents"},
                          {"tens", u"hyphens"},

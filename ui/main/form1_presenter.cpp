@@ -9,18 +9,24 @@ namespace qev::form1 {
 
 namespace {
 
-// The wording's forms as the result box's menu names them, in kFormChoices' order.
+// The wording's forms as the result box's menu names them, in kFormChoices' order: the English
+// wording's, then the Chinese capital's.
 struct FormMenu {
     std::u16string_view caption;
-    std::array<std::u16string_view, 4> values;
+    std::array<std::u16string_view, 5> values;
 };
 constexpr FormMenu kFormMenus[kFormChoiceCount] = {
-    {u"辅币", {u"& FIFTY CENTS", u"AND FIFTY CENTS", u"AND CENTS FIFTY", u"AND 50/100（支票）"}},
+    {u"辅币",
+     {u"& FIFTY CENTS", u"AND FIFTY CENTS", u"AND CENTS FIFTY", u"AND 50/100（支票）",
+      u"AND POINT FIVE ZERO"}},
     {u"开头", {u"SAY", u"SAY TOTAL", u"不写"}},
-    {u"结尾", {u"ONLY", u"不写"}},
-    {u"货币名称", {u"写在数目之前", u"写在整数数目之后"}},
+    {u"结尾", {u"ONLY", u"不写", u"只在整数金额之后写 ONLY"}},
+    {u"货币名称", {u"写在数目之前", u"写在数目之后"}},
     {u"二十一至九十九", {u"THIRTY FOUR", u"THIRTY-FOUR"}},
     {u"百位之后", {u"HUNDRED AND ONE", u"HUNDRED ONE"}},
+    {u"数字分组", {u"THOUSAND, MILLION", u"LAKH, CRORE（印度）"}},
+    {u"万位、元位之零", {u"写零", u"不写零"}},
+    {u"角之后", {u"写整", u"不写整"}},
 };
 constexpr std::string_view kCaseKey = "case";
 
@@ -199,18 +205,23 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
              WordingOf(view_.Text(Box::Result)).has_value()),
         item(u"复制人民币大写\tCtrl+Shift+R", Command::CopyRmbCapital, RmbCapital().has_value())};
     if (box == Box::Result) { // the wording's forms, each value checked when chosen
-        MenuItem forms = item(u"英文格式", {}, true);
-        for (std::size_t k = 0; k < kFormChoiceCount; ++k) {
-            MenuItem& choice = forms.submenu.emplace_back(item(kFormMenus[k].caption, {}, true));
-            for (std::size_t v = 0; v < ValueCount(FormChoice(k)); ++v) {
-                choice.submenu.push_back(
-                    item(std::u16string(kFormMenus[k].values[v]) + (v ? u"" : u"（默认）"),
-                         Command(int(Command::FormValue) + int(10 * k + v)), true,
-                         form_.values[k] == v));
+        const auto forms = [&](std::u16string_view caption, std::size_t first, std::size_t end) {
+            MenuItem forms = item(caption, {}, true);
+            for (std::size_t k = first; k < end; ++k) {
+                MenuItem& choice =
+                    forms.submenu.emplace_back(item(kFormMenus[k].caption, {}, true));
+                for (std::size_t v = 0; v < ValueCount(FormChoice(k)); ++v) {
+                    choice.submenu.push_back(
+                        item(std::u16string(kFormMenus[k].values[v]) + (v ? u"" : u"（默认）"),
+                             Command(int(Command::FormValue) + int(10 * k + v)), true,
+                             form_.values[k] == v));
+                }
             }
-        }
+            return forms;
+        };
         menu.push_back({});
-        menu.push_back(std::move(forms));
+        menu.push_back(forms(u"英文格式", 0, kEnglishChoiceCount));
+        menu.push_back(forms(u"人民币大写格式", kEnglishChoiceCount, kFormChoiceCount));
         menu.push_back(item(u"恢复默认格式", Command::DefaultForms, form_ != WordingForm{}));
     }
     return menu;
@@ -260,7 +271,8 @@ void Presenter::Copy(const std::optional<std::u16string_view>& text) {
 
 std::optional<std::u16string> Presenter::RmbCapital() const {
     // Written for the yuan alone.
-    return currency_.code == u"CNY" && !amount_.empty() ? RmbCapitalOf(amount_) : std::nullopt;
+    return currency_.code == u"CNY" && !amount_.empty() ? RmbCapitalOf(amount_, form_)
+                                                        : std::nullopt;
 }
 
 void Presenter::Form_Resize() {
