@@ -21,7 +21,7 @@ CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
     cleaned.text.reserve(text.size() + 1);
     std::size_t shown = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (i == caret) {
+        if (i <= caret) { // a caret inside a surrogate pair stands before it
             cleaned.caret = cleaned.text.size();
         }
         if (IsAmountCharacter(text[i]) || HalfWidth(text[i])) {

@@ -4,7 +4,6 @@
 #include "fuzz/fuzz_support.h"
 
 #include <algorithm>
-#include <iterator>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) {
@@ -19,12 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(!out.starts_with(u'.'));
     FUZZ_REQUIRE(cleaned.caret <= out.size());
 
-    // Every amount character of the input, in input order, and nothing else but the one "0"
-    // put before a leading point.
+    // Every amount character of the input, in input order, what a Chinese input method gives
+    // for one (full-width digits, "．", "。", "，") as that character, and nothing else but the
+    // one "0" put before a leading point.
     const auto kept = [](std::u16string_view s) {
         std::u16string amountCharacters;
-        std::copy_if(s.begin(), s.end(), std::back_inserter(amountCharacters),
-                     qev::IsAmountCharacter);
+        for (const char16_t c : s) {
+            if (qev::IsAmountCharacter(c)) {
+                amountCharacters += c;
+            } else if (c >= 0xff10 && c <= 0xff19) {
+                amountCharacters += static_cast<char16_t>(u'0' + (c - 0xff10));
+            } else if (c == 0xff0e || c == 0x3002 || c == 0xff0c) {
+                amountCharacters += c == 0xff0c ? u',' : u'.';
+            }
+        }
         return amountCharacters;
     };
     const std::u16string all = kept(text);

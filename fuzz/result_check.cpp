@@ -146,4 +146,22 @@ void CheckResultText(std::u16string_view amount, const SelectedCurrency& currenc
     }
 }
 
+std::u16string EchoedDigits(const Conversion& conversion, const SelectedCurrency& currency) {
+    const std::u16string_view text = conversion.text;
+    const std::u16string echo =
+        DigitsOf(text.substr(0, text.find(u'\r')).substr(3 + currency.code.size()));
+    return std::u16string(kMaxIntegerDigits + currency.decimals - echo.size(), u'0') + echo;
+}
+
+std::u16string AmountCharacters(const std::uint8_t* data, std::size_t size) {
+    constexpr std::u16string_view kAlphabet = u"0123456789,.";
+    std::u16string amount;
+    amount.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        const char16_t c = data[i];
+        amount.push_back(kAlphabet.find(c) != npos ? c : kAlphabet[data[i] % kAlphabet.size()]);
+    }
+    return amount;
+}
+
 } // namespace qev::fuzz

@@ -18,6 +18,8 @@ trap 'rm -rf "$scratch"' EXIT
 declare -A max_len=(
     [amount_digits]=64  # currency byte, 63 amount characters: past 15 digits and 2 decimals
     [amount_text]=128   # currency byte, 63 UTF-16 code units
+    [wording_forms]=48  # currency, seven choices and a letter case, 39 amount characters
+    [rmb_capital]=40    # 40 amount characters: past 15 digits and 2 decimals
     [amount_input]=128  # caret, 63 code units: more than the box's 22 characters
     [case_styles]=256   # position, 127 code units: longer than a Result text's line of words
     [words_lines]=256   # several lines, some past the 64 bytes a rejected amount is quoted to

@@ -4,6 +4,7 @@
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
 #include "engine/rmb_capital.h"
+#include "fuzz/words_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -273,108 +274,63 @@ TEST(Engine, AmountToWordsTakesAnyLength) {
     EXPECT_EQ(huge.text, u"输入： USD9" + zeros + u"\r\n输出： 无法转换：整数部分超过15位");
 }
 
-// Reads words back into the number they name, independently of the engine's tables, and checks
-// their order: "TWO HUNDRED AND FORTY THOUSAND SIX" is 240006; words out of place give -1.
-std::int64_t ReadNumber(const std::string& words) {
-    static const std::vector<std::string> units = {
-        "",         "ONE",     "TWO",     "THREE",     "FOUR",     "FIVE",    "SIX",
-        "SEVEN",    "EIGHT",   "NINE",    "TEN",       "ELEVEN",   "TWELVE",  "THIRTEEN",
-        "FOURTEEN", "FIFTEEN", "SIXTEEN", "SEVENTEEN", "EIGHTEEN", "NINETEEN"};
-    static const std::vector<std::string> tens = {"",      "",      "TWENTY",  "THIRTY", "FORTY",
-                                                  "FIFTY", "SIXTY", "SEVENTY", "EIGHTY", "NINETY"};
-    static const std::vector<std::string> scales = {"THOUSAND", "MILLION", "BILLION", "TRILLION"};
-    const auto indexOf = [](const std::vector<std::string>& list, const std::string& word) {
-        const auto it = std::find(list.begin(), list.end(), word);
-        return it == list.end() ? -1 : static_cast<int>(it - list.begin());
-    };
-    std::int64_t total = 0;
-    std::int64_t group = 0;
-    std::int64_t lastScale = std::numeric_limits<std::int64_t>::max();
-    std::string previous;
-    std::istringstream stream(words);
-    for (std::string word; stream >> word; previous = word) {
-        const int unit = indexOf(units, word);
-        const int ten = indexOf(tens, word);
-        const int scaleIndex = indexOf(scales, word);
-        const auto scale = static_cast<std::int64_t>(std::pow(1000, scaleIndex + 1));
-        if (unit > 0 && (group % 100 == 0 || (unit < 10 && group % 100 >= 20 && group % 10 == 0))) {
-            group += unit;
-        } else if (ten > 1 && group % 100 == 0) {
-            group += 10 * ten;
-        } else if (word == "HUNDRED" && group >= 1 && group <= 9) {
-            group *= 100;
-        } else if (word == "AND" && previous == "HUNDRED") {
-        } else if (scaleIndex >= 0 && group > 0 && scale < lastScale) {
-            total += group * scale;
-            lastScale = scale;
-            group = 0;
-        } else {
-            return -1;
-        }
-    }
-    return total + group;
-}
-
 std::string Ascii(std::u16string_view text) {
     return {text.begin(), text.end()};
 }
 
-// Random amounts of 1 to 15 integer digits and 0 to 2 decimals, with commas strewn about: the
-// words read back to the same number, and the echo regroups the same digits.
+// Random amounts of 1 to 15 integer digits and up to the currency's decimals, in random forms,
+// in hundredths and thousandths: the echo regroups the same digits, and the words, read back by
+// the grammar of written numbers, name the same amount as the form writes it (WordingFault). The
+// Chinese capital of each amount in yuan reads back to its digits in every variant.
 TEST(Engine, RoundTrip) {
     std::mt19937 random(20261206);
     const auto bounded = [&](int low, int high) {
         return std::uniform_int_distribution<int>(low, high - 1)(random);
     };
-    const std::u16string_view echoLabel = u"输入： USD",
-                              wordingLabel = u"\r\n输出： SAY US DOLLARS ";
     for (int n = 0; n < 20000; ++n) {
+        const SelectedCurrency& currency = bounded(0, 4) == 0 ? kDinars : kUsDollars;
         std::string integer, fraction;
         for (int i = bounded(1, 16); i > 0; --i) {
-            integer += static_cast<char>('0' + bounded(0, 10));
+            integer += static_cast<char>('0' + bounded(0, i == 1 || bounded(0, 3) ? 10 : 1));
         }
-        for (int i = bounded(0, 3); i > 0; --i) {
+        for (int i = bounded(0, int(currency.decimals) + 1); i > 0; --i) {
             fraction += static_cast<char>('0' + bounded(0, 10));
         }
-        std::string amount = integer;
-        for (int commas = bounded(0, 4); commas > 0; --commas) {
-            amount.insert(static_cast<std::size_t>(bounded(0, int(amount.size()) + 1)), 1, ',');
-        }
-        if (!fraction.empty() || bounded(0, 2) == 0) {
-            amount += '.' + fraction;
-        }
-        SCOPED_TRACE(amount);
-
-        const Conversion result =
-            AmountToWords(std::u16string(amount.begin(), amount.end()), kUsDollars);
-        ASSERT_TRUE(result.converted);
-        const std::u16string_view text = result.text;
-        const std::size_t lineBreak = text.find(u"\r\n");
-        ASSERT_EQ(text.substr(0, echoLabel.size()), echoLabel);
-        ASSERT_EQ(text.substr(lineBreak, wordingLabel.size()), wordingLabel);
-
-        const std::string cents = (fraction + "00").substr(0, 2);
         std::string grouped;
         for (std::size_t i = 0; i < integer.size(); ++i) {
-            if (i > 0 && (integer.size() - i) % 3 == 0) {
-                grouped += ',';
-            }
+            grouped += i > 0 && (integer.size() - i) % 3 == 0 ? "," : "";
             grouped += integer[i];
         }
-        EXPECT_EQ(Ascii(text.substr(echoLabel.size(), lineBreak - echoLabel.size())),
-                  grouped + "." + cents);
+        const std::string amount =
+            (bounded(0, 2) ? grouped : integer) + (fraction.empty() ? "" : "." + fraction);
+        WordingForm form;
+        for (std::size_t k = 0; k < kEnglishChoiceCount; ++k) {
+            form.values[k] = static_cast<std::uint8_t>(bounded(0, int(ValueCount(FormChoice(k)))));
+        }
+        SCOPED_TRACE(amount + " " + testing::PrintToString(form.values));
 
-        const std::string words = Ascii(text.substr(lineBreak + wordingLabel.size()));
-        ASSERT_TRUE(words.ends_with("ONLY"));
-        EXPECT_EQ(words.find("  "), std::string::npos);
-        const std::size_t ampersand = words.find("& ");
-        EXPECT_EQ(ReadNumber(words.substr(0, std::min(ampersand, words.size() - 4))),
-                  std::stoll(integer));
-        EXPECT_EQ(ampersand != std::string::npos, cents != "00");
-        if (ampersand != std::string::npos) {
-            const std::string centWords = words.substr(ampersand + 2);
-            ASSERT_TRUE(centWords.ends_with(" CENTS ONLY"));
-            EXPECT_EQ(ReadNumber(centWords.substr(0, centWords.size() - 11)), std::stoll(cents));
+        const Conversion result =
+            AmountToWords(std::u16string(amount.begin(), amount.end()), currency, form);
+        ASSERT_TRUE(result.converted);
+        const std::string text = Ascii(result.text.substr(result.text.find(u"\r\n") + 6));
+        const std::string digits = (fraction + "000").substr(0, currency.decimals);
+        EXPECT_EQ(result.text.substr(0, result.text.find(u'\r')),
+                  u"输入： " + currency.code + std::u16string(grouped.begin(), grouped.end()) +
+                      u'.' + std::u16string(digits.begin(), digits.end()));
+        EXPECT_EQ(fuzz::WordingFault(text, currency, form, std::stoll(integer), std::stoi(digits)),
+                  "")
+            << text;
+
+        if (currency.decimals == 2) {
+            for (std::uint8_t variant = 0; variant < 4; ++variant) {
+                form.values[std::size_t(FormChoice::RmbPlaceZero)] = variant & 1;
+                form.values[std::size_t(FormChoice::RmbZhengAfterJiao)] = variant >> 1;
+                const auto capital =
+                    RmbCapitalOf(std::u16string(amount.begin(), amount.end()), form);
+                ASSERT_TRUE(capital.has_value());
+                EXPECT_EQ(fuzz::ReadRmbCapital(*capital),
+                          std::string(15 - integer.size(), '0') + integer + digits);
+            }
         }
     }
 }
