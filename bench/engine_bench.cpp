@@ -59,18 +59,18 @@ void BM_EngineMix(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineMix);
 
-// The same in another form: the cheque's sub-unit, SAY TOTAL and hyphens.
-void BM_EngineMixChequeForm(benchmark::State& state) {
-    qev::WordingForm form;
-    form.values = {3, 1, 0, 0, 1, 0};
+// The same in other forms: the cheque's sub-unit, SAY TOTAL and hyphens; and POINT with the
+// currency after, agreeing with its number, ONLY after whole amounts and Indian numbering.
+void BM_EngineMixForm(benchmark::State& state, qev::WordingForm form) {
+    const qev::SelectedCurrency dollars = qev::CurrencyAt(0);
     const auto& amounts = MixedAmounts();
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            qev::AmountToWords(amounts[i++ % amounts.size()], kUsDollars, form));
+        benchmark::DoNotOptimize(qev::AmountToWords(amounts[i++ % amounts.size()], dollars, form));
     }
 }
-BENCHMARK(BM_EngineMixChequeForm);
+BENCHMARK_CAPTURE(BM_EngineMixForm, ChequeForm, qev::WordingForm{{3, 1, 0, 0, 1, 0}});
+BENCHMARK_CAPTURE(BM_EngineMixForm, PointAfterIndian, qev::WordingForm{{4, 0, 2, 1, 0, 0, 1}});
 
 // The peer: two spell-out calls per amount (integer and cents), joined with the currency and
 // subunit words and upper-cased, as a hand-rolled replacement would do it.
@@ -137,10 +137,14 @@ int main(int argc, char** argv) {
                     "the engine is %.1f times faster (target: 10)\n",
                     engine, icu, icu / engine);
     }
-    if (const double cheque = reporter.At("BM_EngineMixChequeForm"); engine > 0 && cheque > 0) {
-        std::printf("in the cheque form with SAY TOTAL and hyphens: %.0f ns, %+.1f%% "
-                    "(target: within 10%%)\n",
-                    cheque, 100 * (cheque / engine - 1));
+    for (const auto& [name, form] :
+         {std::pair{"BM_EngineMixForm/ChequeForm", "the cheque form with SAY TOTAL and hyphens"},
+          std::pair{"BM_EngineMixForm/PointAfterIndian",
+                    "POINT, the currency after, ONLY after whole amounts, lakh and crore"}}) {
+        if (const double other = reporter.At(name); engine > 0 && other > 0) {
+            std::printf("in %s: %.0f ns, %+.1f%% (target: within 10%%)\n", form, other,
+                        100 * (other / engine - 1));
+        }
     }
     benchmark::Shutdown();
     return 0;

@@ -398,30 +398,36 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
         return Encoded<Char>(ApplyCaseStyleToPart(text, style)) + Char(' ');
     };
     const bool after = form[FormChoice::Currency] != 0;
-    const std::basic_string<Char> only =
-        form[FormChoice::Closing] == 1 ? std::basic_string<Char>() : words_.only;
     echoStart_ = PaddedText<Char>(std::basic_string<Char>(ResultFrame<Char>::kEchoLabel) +
                                   Encoded<Char>(ApplyCaseStyleToPart(currency.code, style)));
     wordingStart_ = PaddedText<Char>(std::basic_string<Char>(lineBreak) +
                                      std::basic_string<Char>(ResultFrame<Char>::kWordingLabel) +
                                      words_.openings[form[FormChoice::Opening]] +
                                      (after ? std::basic_string<Char>() : part(currency.name)));
-    endings_[0] = PaddedText<Char>(words_.only);
-    endings_[1] = PaddedText<Char>(part(currency.subunit) + words_.only);
+    // Only the pieces the form takes: a currency is prepared for each conversion in the windows.
+    const std::size_t subunitForm = form[FormChoice::Subunit];
+    if (designed_) {
+        endings_[0] = PaddedText<Char>(words_.only);
+        endings_[1] = PaddedText<Char>(part(currency.subunit) + words_.only);
+    } else if (subunitForm <= 1) {
+        const std::basic_string<Char> alwaysOnly =
+            form[FormChoice::Closing] == 0 ? words_.only : std::basic_string<Char>();
+        subunitEnds_[0] =
+            PaddedText<Char>(part(NameOr(currency.subunitMany, currency.subunit)) + alwaysOnly);
+        subunitEnds_[1] =
+            PaddedText<Char>(part(NameOr(currency.subunitOne, currency.subunit)) + alwaysOnly);
+    } else if (subunitForm == 2) {
+        subunitFirst_ = PaddedText<Char>(part(u"and") + part(currency.subunit));
+    } else if (subunitForm == 3) {
+        fractionEnd_ = PaddedText<Char>(Encoded<Char>(
+            currency.decimals == 3 ? std::string_view("/1000 ") : std::string_view("/100 ")));
+    }
     if (after) {
         namesAfter_[0] = PaddedText<Char>(part(NameOr(currency.nameMany, currency.name)));
         namesAfter_[1] = PaddedText<Char>(part(NameOr(currency.nameOne, currency.name)));
     }
-    const std::basic_string<Char> alwaysOnly =
-        form[FormChoice::Closing] == 0 ? words_.only : std::basic_string<Char>();
-    subunitEnds_[0] =
-        PaddedText<Char>(part(NameOr(currency.subunitMany, currency.subunit)) + alwaysOnly);
-    subunitEnds_[1] =
-        PaddedText<Char>(part(NameOr(currency.subunitOne, currency.subunit)) + alwaysOnly);
-    subunitFirst_ = PaddedText<Char>(part(u"and") + part(currency.subunit));
-    fractionEnd_ = PaddedText<Char>(Encoded<Char>(
-        currency.decimals == 3 ? std::string_view("/1000 ") : std::string_view("/100 ")));
-    only_ = PaddedText<Char>(only);
+    only_ =
+        PaddedText<Char>(form[FormChoice::Closing] == 1 ? std::basic_string<Char>() : words_.only);
 
     // No move goes on further than it writes, so the widths of every piece a Result text might
     // take, added up, are room for any: more than any one takes.
