@@ -18,7 +18,7 @@
 
 namespace {
 
-const qev::SelectedCurrency kUsDollars{u"US Dollars", u"USD", u"cents"};
+const qev::SelectedCurrency kUsDollars = qev::CurrencyAt(0);
 
 // A seeded mix of amounts with 1 to 15 integer digits and two decimals.
 const std::vector<std::u16string>& MixedAmounts() {
