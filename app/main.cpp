@@ -1,9 +1,9 @@
 // QEV英文金额大写转换工具: starts the main window.
 #include "qev_version.h"
-#include "ui/main/form1_design.h"
-#include "ui/main/form1_qt.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/translations.h"
+#include "ui/form1_design.h"
+#include "qt/form1_qt.h"
+#include "qt/fonts.h"
+#include "qt/translations.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 // QEV英文金额大写转换工具 on Windows: starts the main window and runs the messages until the
 // program's last window has closed.
-#include "ui/main/form1_win32.h"
+#include "win32/form1_win32.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // The start-up benchmark's second yardstick: the least window that draws Chinese as the program
 // does, one label and one line edit in the song face with its stand-ins installed, so that it
 // finds and loads a CJK font as any window showing Chinese must. The main window's client size.
-#include "ui/qt/fonts.h"
+#include "qt/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "bench/time_keeping_reporter.h"
 #include "currency/currency_table.h"
 #include "engine/amount_words.h"
-#include "ui/main/form1_design.h"
-#include "ui/main/form1_qt.h"
-#include "ui/qt/fonts.h"
+#include "qt/fonts.h"
+#include "qt/form1_qt.h"
+#include "ui/form1_design.h"
 
 #include <QApplication>
 #include <QEventLoop>

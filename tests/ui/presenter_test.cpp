@@ -3,8 +3,9 @@
 // events and view calls reach the real controls.
 #include "currency/currency_table.h"
 #include "tests/ui/result_box.h"
-#include "ui/main/form1_presenter.h"
-#include "ui/statement/form2_presenter.h"
+#include "ui/form1_presenter.h"
+#include "ui/form2_presenter.h"
+#include "ui/setting_store.h"
 
 #include <gtest/gtest.h>
 
@@ -15,39 +16,76 @@ using form1::Box;
 
 namespace {
 
+// The kept choices, in memory; a locked store keeps nothing.
+class FakeSettings : public SettingStore {
+public:
+    std::optional<std::u16string> Read(std::string_view key) const override {
+        const auto kept = values.find(key);
+        return kept == values.end() ? std::nullopt : std::optional(kept->second);
+    }
+    bool Write(std::string_view key, std::u16string_view value) override {
+        return !locked && (values[std::string(key)] = value, true);
+    }
+    std::map<std::string, std::u16string, std::less<>> values;
+    bool locked = false;
+};
+
 // The main window without a toolkit. Writing the amount box raises its change notification, as
-// both toolkits' boxes do.
+// every toolkit's box does. Every character is 100 twips wide.
 class FakeWindow : public form1::View {
 public:
-    explicit FakeWindow(std::map<std::string, std::u16string, std::less<>> kept = {})
-        : settings(std::move(kept)) {
+    explicit FakeWindow(std::map<std::string, std::u16string, std::less<>> kept = {}) {
+        settings.values = std::move(kept);
         presenter.Form_Load();
     }
 
-    // Keys typed at the caret: "\b" Backspace, "\x7f" Delete, "^" Ctrl+A; any other character
-    // goes in over the selection.
+    // Keys typed at the caret: "\b" Backspace, "\x7f" Delete, "^" Ctrl+A, "<" Home; any other
+    // character goes in over the selection.
     void Type(std::u16string_view keys) {
         for (const char16_t key : keys) {
-            presenter.Text1_BeforeEdit(true);
-            auto [start, end] = std::minmax({selection.start, selection.end});
+            if (key == u'<') {
+                selection = {};
+                continue;
+            }
+            presenter.Text1_BeforeEdit(form1::AmountInput::Key);
+            auto [start, end] = std::minmax({selection.anchor, selection.caret});
             selection = {0, amount.size()};
             if (key != u'^') {
                 const bool deletes = key == u'\b' || key == u'\x7f';
                 start -= start == end && key == u'\b' && start > 0;
                 end += start == end && key == u'\x7f' && end < amount.size();
                 amount.replace(start, end - start, deletes ? 0 : 1, key);
-                selection.start = selection.end = start + !deletes;
+                selection.anchor = selection.caret = start + !deletes;
                 presenter.Text1_Change();
             }
         }
     }
     void Paste(std::u16string_view text) {
         clipboard = text;
-        presenter.Text1_Paste();
+        Press({u'V', true});
+    }
+    bool Press(KeyStroke stroke, KeyScope where = KeyScope::AmountBox) {
+        return presenter.Form_KeyDown(where, stroke);
     }
     // The amount box with '|' at the caret.
     std::u16string AmountWithCaret() const {
-        return std::u16string(amount).insert(selection.end, 1, u'|');
+        return std::u16string(amount).insert(selection.caret, 1, u'|');
+    }
+    // The entry of a box's menu, or of one of its submenus, that carries the action.
+    form1::MenuItem Entry(Box box, const form1::MenuAction& action) const {
+        std::vector<form1::MenuItem> items = presenter.MenuOf(box);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].action == action) {
+                return items[i];
+            }
+            items.insert(items.end(), items[i].submenu.begin(), items[i].submenu.end());
+        }
+        ADD_FAILURE() << "no such entry";
+        return {};
+    }
+    void Choose(Box box, const form1::MenuAction& action) {
+        const form1::MenuItem entry = Entry(box, action);
+        presenter.MenuChosen(box, *entry.action);
     }
 
     std::u16string Text(Box box) const override { return box == Box::Amount ? amount : result; }
@@ -59,7 +97,7 @@ public:
         }
     }
     form1::Selection SelectionIn(Box) const override { return selection; }
-    void Edit(Box box, form1::Command command) override {
+    void Edit(Box box, form1::EditCommand command) override {
         log += (box == Box::Amount ? u"amount:" : u"result:") +
                std::u16string(1, u'0' + int(command)) + u' ';
     }
@@ -70,21 +108,22 @@ public:
     std::optional<std::size_t> CurrencyIndex() const override { return index; }
     void SetCurrencyIndex(std::size_t at) override { field = entries.at(*(index = at)); }
     std::u16string CurrencyFieldText() const override { return field; }
+    void SelectCurrencyField(form1::Selection to) override { fieldSelection = to; }
+    void SetCurrencyDropWidth(int twips) override { dropWidth = twips; }
+    int CurrencyListScreenRoom() const override { return screenRoom; }
+    int TextWidth(std::u16string_view text, form1::TextFont) const override {
+        return 100 * static_cast<int>(text.size());
+    }
+    int ScrollBarWidth() const override { return 255; }
     form1::OuterSize WindowSize() const override { return size; }
     void SetWindowSize(int width, int height) override { size = {width, height}; }
+    void SetMinimumSize(int width, int height) override { minimum = {width, height}; }
     void PlaceBoxes(const form1::Layout& layout) override { placed = layout; }
     void Beep() override { log += u"beep "; }
     void ShowStatusNote(std::u16string_view note) override { log += std::u16string(note) + u' '; }
     std::optional<std::u16string> ClipboardText() const override { return clipboard; }
     bool SetClipboardText(std::u16string_view text) override {
         return !clipboardLocked && (clipboard = text, true);
-    }
-    std::optional<std::u16string> Setting(std::string_view key) const override {
-        const auto kept = settings.find(key);
-        return kept == settings.end() ? std::nullopt : std::optional(kept->second);
-    }
-    bool SetSetting(std::string_view key, std::u16string_view value) override {
-        return !settingsLocked && (settings[std::string(key)] = value, true);
     }
     void SetLinkLook(LinkLook look) override {
         log += look == kLinkAtRest ? u"rest " : look == kLinkHovered ? u"hover " : u"red ";
@@ -94,15 +133,16 @@ public:
     void OpenHomePage() override { log += u"home "; }
 
     std::u16string amount, result, log, field;
-    form1::Selection selection;
+    form1::Selection selection, fieldSelection;
     std::vector<std::u16string> entries;
     std::optional<std::size_t> index;
-    form1::OuterSize size{8280, 3780};
+    int dropWidth = 0, screenRoom = 1 << 20;
+    form1::OuterSize size{8280, 3780}, minimum;
     std::optional<form1::Layout> placed;
     std::optional<std::u16string> clipboard;
-    bool clipboardLocked = false, settingsLocked = false;
-    std::map<std::string, std::u16string, std::less<>> settings;
-    form1::Presenter presenter{*this};
+    bool clipboardLocked = false;
+    FakeSettings settings;
+    form1::Presenter presenter{*this, settings};
 };
 
 TEST(Form1, StartUp) {
@@ -111,6 +151,8 @@ TEST(Form1, StartUp) {
     EXPECT_EQ(window.entries[0], u"美国美元 US Dollars");
     EXPECT_EQ(window.index, 0u);
     EXPECT_EQ(window.amount + window.result, u"");
+    EXPECT_EQ(window.minimum.width, 3000);
+    EXPECT_EQ(window.minimum.height, 3780);
 }
 
 // The box with '|' at the caret, before and after keys or a paste, then the status bar's notes:
@@ -171,10 +213,26 @@ TEST(Form1, ChoosingCurrency) {
         {u"1234.5", 1}, {u" eur ", 14}, {u"瑞士", 2}, {u"swiss franc", 2}, {u"", 2}, {u"RUB", 183}};
     for (const auto& [text, chosen] : typed) {
         window.field = text;
-        window.presenter.Combo1_Validate();
+        window.presenter.Combo1_LostFocus();
         EXPECT_EQ(window.field, window.entries[chosen]);
+        EXPECT_EQ(window.fieldSelection, form1::Selection{}); // its start shown
         EXPECT_EQ(window.result, ToLowerCase(AmountToWords(u"2.5", CurrencyAt(chosen)).text));
     }
+    // Enter in the field, which keeps the focus: the entry all selected, the caret at its start.
+    window.presenter.Combo1_GotFocus();
+    window.field = u"gbp";
+    window.presenter.Combo1_EnterPressed();
+    EXPECT_EQ(window.fieldSelection, (form1::Selection{window.entries[1].size(), 0}));
+    // Dropped down wide enough for the longest entry and the scroll bar beside it.
+    window.presenter.Combo1_DropDown();
+    std::size_t longest = 0;
+    for (const std::u16string& entry : window.entries) {
+        longest = std::max(longest, entry.size());
+    }
+    EXPECT_GE(window.dropWidth, 100 * int(longest) + 255);
+    window.screenRoom = 4000; // near the screen's right edge: no wider than the room left
+    window.presenter.Combo1_DropDown();
+    EXPECT_EQ(window.dropWidth, 4000);
     window.Type(u"^\b");
     window.index = 0;
     window.presenter.Combo1_Click();
@@ -200,18 +258,18 @@ TEST(Form1, CaseButtons) {
         window.presenter.Command1_Click(index);
         EXPECT_EQ(window.result, result) << index;
     }
-    EXPECT_EQ(window.settings.at("case"), u"lower"); // the style last chosen, kept
+    EXPECT_EQ(window.settings.values.at("case"), u"lower"); // the style last chosen, kept
 }
 
 // The wording alone (Ctrl+Shift+C), or the Chinese capital of an amount in yuan (Ctrl+Shift+R),
 // goes to the clipboard and the status bar says so. With none, or a clipboard that cannot be had,
 // nothing is copied and the key beeps; with none the boxes' menus offer none.
 TEST(Form1, Copying) {
-    using enum form1::Command;
+    using enum form1::WindowCommand;
     const std::u16string title =
         u"Say Us Dollars One Thousand Two Hundred And Thirty Four & Fifty Cents Only";
     const struct {
-        form1::Command command;
+        form1::WindowCommand command;
         std::size_t currency;
         std::u16string amount;
         bool locked;
@@ -242,13 +300,19 @@ TEST(Form1, Copying) {
         window.presenter.Command1_Click(1);
         window.clipboard = u"before";
         window.clipboardLocked = row.locked;
-        const std::size_t entry = row.command == CopyWording ? 10 : 11;
-        EXPECT_EQ(window.presenter.MenuOf(Box::Amount)[entry].enabled,
+        EXPECT_EQ(window.Entry(Box::Amount, row.command).enabled,
                   row.locked || !row.copied.empty());
-        window.presenter.MenuCommand(Box::Amount, int(row.command));
+        window.Press({row.command == CopyWording ? u'C' : u'R', true, true}, KeyScope::Window);
         EXPECT_EQ(window.clipboard, row.copied.empty() ? u"before" : row.copied);
         EXPECT_EQ(window.log, row.copied.empty() ? u"beep " : u"已复制：" + row.copied + u' ');
     }
+    // A note longer than the status bar's panel (7,860 twips: 78 characters here) is cut, with
+    // "…" after what fits.
+    FakeWindow window;
+    window.Type(u"777777777777777.77");
+    window.Choose(Box::Result, CopyWording);
+    const std::u16string note = u"已复制：" + window.clipboard.value();
+    EXPECT_EQ(window.log, note.substr(0, 77) + u"… ");
 }
 
 // The boxes' menus: the edit entries enabled as the box and the clipboard allow ("1" on, "0" off,
@@ -259,7 +323,7 @@ TEST(Form1, Menus) {
     const auto entries = [&window](Box box) {
         std::u16string shown;
         for (const form1::MenuItem& item : window.presenter.MenuOf(box)) {
-            shown += !item.command ? u'|' : item.enabled ? u'1' : u'0';
+            shown += !item.action ? u'|' : item.enabled ? u'1' : u'0';
         }
         return shown;
     };
@@ -268,22 +332,33 @@ TEST(Form1, Menus) {
     window.selection = {2, 0};
     window.clipboard = u"3a4";
     EXPECT_EQ(entries(Box::Amount), u"10|1111|1|10"); // its history is the presenter's
-    window.presenter.MenuCommand(Box::Amount, int(form1::Command::Paste));
+    using enum form1::EditCommand;
+    window.Choose(Box::Amount, Paste);
     EXPECT_EQ(window.AmountWithCaret(), u"34|");
-    for (const int command : {1, 7, 8, 0}) {
-        window.presenter.MenuCommand(Box::Result, command);
+    for (const form1::MenuAction action : {form1::MenuAction(Undo), form1::MenuAction(SelectAll),
+                                           form1::MenuAction(form1::WindowCommand::CopyWording)}) {
+        window.presenter.MenuChosen(Box::Result, action);
     }
-    window.presenter.MenuCommand(Box::Amount, int(form1::Command::Undo));
-    window.presenter.MenuCommand(Box::Amount, int(form1::Command::Cut));
+    window.Choose(Box::Amount, Undo);
+    window.Choose(Box::Amount, Cut);
     EXPECT_EQ(window.AmountWithCaret() + window.log,
-              u"|12已删除非金额字符：a result:1 result:7 已复制：SAY US DOLLARS THIRTY FOUR ONLY "
-              u"amount:3 ");
+              u"|12已删除非金额字符：a result:0 result:6 已复制：SAY US DOLLARS THIRTY FOUR ONLY "
+              u"amount:2 ");
+    // Each key the menus show is the one that does it.
+    EXPECT_EQ(window.Entry(Box::Amount, Redo).caption, u"重做(&R)\tCtrl+Y");
+    EXPECT_EQ(window.Entry(Box::Result, form1::WindowCommand::CopyRmbCapital).caption,
+              u"复制人民币大写\tCtrl+Shift+R");
 }
 
 // The amount box's history, step by step: Ctrl+Z ("Z") goes back to the amount before the
 // clerk's last edit, a run of keys or a paste ("P"), Ctrl+Y ("Y") forward again; the program's
 // write-backs and refusals are no steps of their own, and a new edit ends the way forward.
 TEST(Form1, UndoAndRedo) {
+    // "Z" Ctrl+Z, "B" Alt+Backspace, "Y" Ctrl+Y, "S" Ctrl+Shift+Z.
+    const std::map<char16_t, KeyStroke> keys = {{u'Z', {u'Z', true}},
+                                                {u'B', {kBackspaceKey, false, false, true}},
+                                                {u'Y', {u'Y', true}},
+                                                {u'S', {u'Z', true, true}}};
     const std::pair<std::u16string, std::u16string> steps[] = {
         {u"P991,234.56", u"991,234.56|"},
         {u"^\b77", u"77|"},
@@ -291,26 +366,35 @@ TEST(Form1, UndoAndRedo) {
         {u"x", u"77500|"},
         {u"P" + std::u16string(30, u'9'), u"77500|"},
         {u"Z", u"77|"},
-        {u"Z", u"991,234.56|"},
+        {u"B", u"991,234.56|"},
         {u"Z", u"|"},
         {u"Z", u"|"},
         {u"Y", u"991,234.56|"},
-        {u"Y", u"77|"},
+        {u"S", u"77|"},
         {u"Y", u"77500|"},
         {u"Y", u"77500|"},
         {u"Z", u"77|"},
         {u"1", u"771|"},
         {u"Y", u"771|"},
+        // Moving the caret ends a run of keys, as in every editor.
+        {u"<9", u"9|771"},
+        {u"2", u"92|771"},
+        {u"Z", u"|771"},
+        {u"Z", u"77|"},
     };
     FakeWindow window;
     for (const auto& [step, box] : steps) {
-        step == u"Z"             ? window.presenter.Text1_Undo()
-        : step == u"Y"           ? window.presenter.Text1_Redo()
-        : step.starts_with(u'P') ? window.Paste(step.substr(1))
-                                 : window.Type(step);
+        if (keys.count(step[0])) {
+            EXPECT_TRUE(window.Press(keys.at(step[0])));
+        } else if (step.starts_with(u'P')) {
+            window.Paste(step.substr(1));
+        } else {
+            window.Type(step);
+        }
         EXPECT_EQ(window.AmountWithCaret(), box) << testing::PrintToString(step);
         EXPECT_EQ(window.result, DollarsResult(window.amount));
     }
+    EXPECT_FALSE(window.Press({u'Z', true}, KeyScope::Window)); // the box's own key elsewhere
 }
 
 // The wording's forms in the result box's menu: each choice's values, the one in use checked;
@@ -322,32 +406,28 @@ TEST(Form1, WordingFormsAndCaseKept) {
     window.Type(u"1234.5");
     const auto chosen = [&window] {
         std::string values;
-        const std::vector<form1::MenuItem> menu = window.presenter.MenuOf(Box::Result);
-        for (const std::size_t forms : {13, 14}) {
-            for (const form1::MenuItem& choice : menu[forms].submenu) {
-                for (const form1::MenuItem& value : choice.submenu) {
-                    values += *value.chosen ? '1' : '0';
+        for (const std::u16string_view forms : {u"英文格式", u"人民币大写格式"}) {
+            for (const form1::MenuItem& menu : window.presenter.MenuOf(Box::Result)) {
+                for (const form1::MenuItem& choice :
+                     menu.caption == forms ? menu.submenu : std::vector<form1::MenuItem>{}) {
+                    for (const form1::MenuItem& value : choice.submenu) {
+                        values += *value.chosen ? '1' : '0';
+                    }
+                    values += ' ';
                 }
-                values += ' ';
             }
         }
         return values;
     };
-    EXPECT_EQ(window.presenter.MenuOf(Box::Result)[13].caption, u"英文格式");
-    EXPECT_EQ(window.presenter.MenuOf(Box::Result)[14].caption, u"人民币大写格式");
     EXPECT_EQ(chosen(), "10000 100 100 10 10 10 10 10 10 ");
-    // 辅币's third value, a value 辅币 does not have, 二十一至九十九's second, and 整 after 角
-    // left out.
-    const auto value = [&window](std::size_t forms, std::size_t choice, std::size_t value) {
-        return window.presenter.MenuOf(Box::Result)[forms]
-            .submenu[choice]
-            .submenu.at(value)
-            .command;
-    };
-    for (const int command :
-         {value(13, 0, 2), int(form1::Command::FormValue) + 9, value(13, 4, 1), value(14, 1, 1)}) {
-        window.presenter.MenuCommand(Box::Result, command);
+    // 辅币's third value, 二十一至九十九's second, and 整 after 角 left out; a value 辅币 does
+    // not have changes nothing.
+    for (const form1::FormValue value :
+         {form1::FormValue{FormChoice::Subunit, 2}, form1::FormValue{FormChoice::Tens, 1},
+          form1::FormValue{FormChoice::RmbZhengAfterJiao, 1}}) {
+        window.Choose(Box::Result, value);
     }
+    window.presenter.MenuChosen(Box::Result, form1::FormValue{FormChoice::Subunit, 9});
     window.presenter.Command1_Click(1);
     EXPECT_EQ(chosen(), "00100 100 100 10 01 10 10 10 01 ");
     window.Type(u"^\b12345.6");
@@ -356,10 +436,10 @@ TEST(Form1, WordingFormsAndCaseKept) {
         u"Forty-five And Cents Sixty Only";
     EXPECT_EQ(window.result, title);
     using Kept = std::map<std::string, std::u16string, std::less<>>;
-    EXPECT_EQ(window.settings, (Kept{{"subunit", u"and-cents"},
-                                     {"tens", u"hyphens"},
-                                     {"rmb-zheng-after-jiao", u"omit"},
-                                     {"case", u"title"}}));
+    EXPECT_EQ(window.settings.values, (Kept{{"subunit", u"and-cents"},
+                                            {"tens", u"hyphens"},
+                                            {"rmb-zheng-after-jiao", u"omit"},
+                                            {"case", u"title"}}));
 
     FakeWindow next(Kept{{"subunit", u"and-cents"},
                          {"tens", u"hyphens"},
@@ -368,8 +448,8 @@ TEST(Form1, WordingFormsAndCaseKept) {
                          {"closing", u"几"}});
     next.Type(u"12345.6");
     EXPECT_EQ(next.result, title);
-    next.settingsLocked = true;
-    next.presenter.MenuCommand(Box::Result, int(form1::Command::DefaultForms));
+    next.settings.locked = true;
+    next.Choose(Box::Result, form1::WindowCommand::DefaultForms);
     next.presenter.Command1_Click(0);
     EXPECT_EQ(next.result, DollarsResult(u"12345.6"));
     EXPECT_EQ(next.log, u"无法保存所选格式，本次仍然有效 ");
@@ -379,23 +459,30 @@ TEST(Form1, WordingFormsAndCaseKept) {
 // unless the window system keeps its size; the boxes follow the resize rule; a minimised window
 // is left alone.
 TEST(Form1, Resizing) {
-    const std::pair<form1::OuterSize, form1::OuterSize> sizes[] = {
-        {{8280, 4995}, {8280, 4995}},   {{2010, 2010}, {3000, 3780}},
-        {{2010, 5000}, {3000, 5000}},   {{2010, 2010, false}, {2010, 2010, false}},
-        {{40005, 3780}, {40005, 3780}}, {{2010, 2010, true, true}, {2010, 2010, true, true}},
+    // Reported, then after: width, height, sizable, minimised; then the layout's amount box
+    // width (-1: not moved), list's left edge and result box's height.
+    const struct {
+        form1::OuterSize reported, after;
+        int text1Width, combo1Left, text2Height;
+    } rows[] = {
+        {{8280, 4995}, {8280, 4995}, 3615, 4440, 3525},
+        {{2010, 2010}, {3000, 3780}, -1, -840, 2310},
+        {{2010, 5000}, {3000, 5000}, -1, -840, 3530},
+        {{2010, 2010, false}, {2010, 2010, false}, -1, -1830, 540},
+        {{40005, 3780}, {40005, 3780}, 35340, 36165, 2310},
+        {{2010, 2010, true, true}, {2010, 2010, true, true}},
     };
-    for (const auto& [reported, after] : sizes) {
+    for (const auto& row : rows) {
         FakeWindow window;
-        window.size = reported;
+        window.size = row.reported;
         window.presenter.Form_Resize();
-        EXPECT_EQ(window.size.width, after.width);
-        EXPECT_EQ(window.size.height, after.height);
-        const form1::Layout expected = form1::LayOut(after.width, after.height);
-        EXPECT_EQ(window.placed.has_value(), !after.minimised);
+        EXPECT_EQ(window.size.width, row.after.width);
+        EXPECT_EQ(window.size.height, row.after.height);
+        EXPECT_EQ(window.placed.has_value(), !row.after.minimised);
         if (window.placed) {
-            EXPECT_EQ(window.placed->combo1Left, expected.combo1Left);
-            EXPECT_EQ(window.placed->text1Width, expected.text1Width);
-            EXPECT_EQ(window.placed->text2Height, expected.text2Height);
+            EXPECT_EQ(window.placed->text1Width.value_or(-1), row.text1Width);
+            EXPECT_EQ(window.placed->combo1Left, row.combo1Left);
+            EXPECT_EQ(window.placed->text2Height, row.text2Height);
         }
     }
 }

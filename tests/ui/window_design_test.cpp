@@ -1,6 +1,5 @@
-// The main window's design, toolkit-free: the resize rule against the design's places, and the
-// fonts.
-#include "ui/main/form1_design.h"
+// The main window's design, toolkit-free: the resize rule against the design's places.
+#include "ui/form1_design.h"
 
 #include <gtest/gtest.h>
 
@@ -48,18 +47,6 @@ TEST(WindowDesign, ResizeRuleKeepsTheBoxesWithTheEdges) {
     EXPECT_EQ(design.combo1Left, combo1.left);
     EXPECT_EQ(design.text2Width, text2.width);
     EXPECT_EQ(design.text2Height, text2.height + 15);
-}
-
-// The song face on the captions, the boxes and the list, the window's default font on the buttons
-// and the status bar; only the link underlined.
-TEST(WindowDesign, Fonts) {
-    for (const form1::Control& control : form1::kControls) {
-        const bool plain = control.kind == form1::Kind::Button ||
-                           control.kind == form1::Kind::StatusBar ||
-                           control.kind == form1::Kind::PictureBox;
-        EXPECT_EQ(control.songFace, !plain) << control.name;
-        EXPECT_EQ(control.underline, control.name == "Label3") << control.name;
-    }
 }
 
 } // namespace

@@ -1,0 +1,435 @@
+// The Windows front end's real windows, driven through their messages as Windows delivers a
+// user's keys, pastes and clicks: what the wiring adds to the presenters, whose behaviour is
+// tested on its own. Runs under Wine on a virtual display.
+#include "currency/currency_table.h"
+#include "tests/ui/result_box.h"
+#include "ui/form2_design.h"
+#include "ui/open_home_page.h"
+#include "win32/form1_win32.h"
+#include "win32/form2_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+using namespace qev;
+using win32::TextOf;
+
+namespace {
+
+// The shell's calls, recorded so that no browser starts: owner and address.
+std::vector<std::string> shellCalls;
+void RecordShellCall(NativeWindow owner, const char* address) {
+    shellCalls.push_back(std::to_string(owner) + ' ' + address);
+}
+
+// Where the window keeps its choices between runs.
+constexpr wchar_t kKept[] = L"Software\\Kestrune\\QEV英文金额大写转换工具";
+
+// Delivers what is queued, as the program's message loop does, without waiting.
+void Pump() {
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        if (message.message != WM_QUIT) {
+            win32::Dispatch(message);
+        }
+    }
+}
+
+// A control by its design name: its id is its place in its window's design table; Label3 is
+// inside Picture1.
+template <typename Table>
+HWND Control(HWND window, const Table& table, std::string_view name, int index = -1) {
+    const auto place = std::find_if(table.begin(), table.end(), [&](const auto& control) {
+        return control.name == name && control.index == index;
+    });
+    const int id = win32::ControlId(static_cast<std::size_t>(place - table.begin()));
+    HWND found = GetDlgItem(window, id);
+    for (HWND child = GetWindow(window, GW_CHILD); !found && child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        found = GetDlgItem(child, id);
+    }
+    return found;
+}
+
+// Characters as the keyboard gives them; '^' stands for Ctrl+A.
+void Type(HWND box, std::u16string_view keys) {
+    for (const char16_t key : keys) {
+        SendMessageW(box, WM_CHAR, key == u'^' ? 1 : key, 1);
+    }
+}
+
+// A key pressed with modifiers held, through the message loop as the keyboard delivers it: the
+// window's keys, then the characters the keyboard makes of the rest.
+void Press(HWND target, WORD key, bool ctrl = false, bool shift = false, bool alt = false) {
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_MENU] = alt ? 0x80 : 0;
+    SetKeyboardState(keys);
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? 1 << 29 | 1 : 1);
+    Pump();
+    keys[VK_CONTROL] = keys[VK_SHIFT] = keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+}
+
+std::u16string Clipboard(HWND owner, std::optional<std::u16string_view> text = {}) {
+    OpenClipboard(owner);
+    if (text) {
+        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text->size() + 1) * sizeof(char16_t));
+        auto* copy = static_cast<char16_t*>(GlobalLock(memory));
+        copy[text->copy(copy, text->size())] = u'\0';
+        GlobalUnlock(memory);
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::u16string held = static_cast<const char16_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+    CloseClipboard();
+    return held;
+}
+
+// The entries of the popup menu that `open` shows, read as it opens; then the entry whose
+// mnemonic is `choose` is chosen, or none.
+std::vector<std::u16string> MenuShownBy(const std::function<void()>& open, wchar_t choose = 0) {
+    static std::vector<std::u16string> shown;
+    static wchar_t chosen;
+    shown.clear();
+    chosen = choose;
+    const HHOOK hook = SetWindowsHookExW(
+        WH_MSGFILTER,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const HWND popup = FindWindowW(L"#32768", nullptr);
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            const int count = code == MSGF_MENU && shown.empty() ? GetMenuItemCount(menu) : 0;
+            for (int i = 0; i < count; ++i) {
+                wchar_t text[64] = {};
+                GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+                shown.push_back(reinterpret_cast<const char16_t*>(text));
+            }
+            if (count > 0 && chosen) {
+                PostMessageW(popup, WM_CHAR, chosen, 0);
+            } else if (count > 0) {
+                EndMenu();
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    open();
+    UnhookWindowsHookEx(hook);
+    return shown;
+}
+
+// The text colour and font a static control is drawn with.
+std::pair<COLORREF, LOGFONTW> LookOf(HWND label) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(GetParent(label), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(label));
+    std::pair<COLORREF, LOGFONTW> look{GetTextColor(dc), {}};
+    DeleteDC(dc);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof(LOGFONTW),
+               &look.second);
+    return look;
+}
+
+// A control's left, top, width and height in its parent's client area, in pixels.
+std::array<long, 4> Pixels(HWND control) {
+    const RECT rect = win32::ChildRect(control);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+class Windows : public testing::Test {
+protected:
+    void SetUp() override {
+        SetShellOpener(&RecordShellCall);
+        shellCalls.clear();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKept); // no choice kept from a run before
+        Open();
+    }
+    void Open() {
+        form = Form1::Create();
+        ShowWindow(form, SW_SHOWNORMAL);
+        SetForegroundWindow(form);
+        Pump();
+        combo = Form1Control("Combo1");
+        amountBox = Form1Control("Text1");
+        resultBox = Form1Control("Text2");
+        statusBar = Form1Control("StatusBar1");
+    }
+    void TearDown() override {
+        for (HWND window; (window = FindWindowExW(nullptr, nullptr, nullptr, L"使用说明"));) {
+            DestroyWindow(window);
+        }
+        DestroyWindow(form);
+        Pump();
+    }
+    HWND Form1Control(std::string_view name, int index = -1) const {
+        return Control(form, form1::kControls, name, index);
+    }
+    // What the status bar shows: a note across it, or the panel's own text (Wine gives both as
+    // part 0).
+    std::u16string StatusText() const {
+        std::u16string text(LOWORD(SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0)), u'\0');
+        SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+        return text;
+    }
+
+    HWND form = nullptr, combo = nullptr, amountBox = nullptr, resultBox = nullptr,
+         statusBar = nullptr;
+};
+
+// At start-up, then after a move to a 144-dpi screen: every control at its design place (the
+// result box as the resize rule makes it, the status bar docked at the design's height) and in
+// its font at that DPI.
+TEST_F(Windows, StartUpAndDpiChange) {
+    EXPECT_EQ(TextOf(form), form1::kTitle);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), LRESULT(CurrencyRecords().size()));
+    EXPECT_EQ(TextOf(combo), u"美国美元 US Dollars");
+    EXPECT_TRUE(IsChild(combo, GetFocus())); // in the list's field
+    EXPECT_EQ(StatusText(), u"Kestrune软件出品 www.kestrune.com");
+    int panelRight = 0;
+    SendMessageW(statusBar, SB_GETPARTS, 1, reinterpret_cast<LPARAM>(&panelRight));
+    EXPECT_EQ(panelRight * 15, form1::kStatusPanelWidth);
+    EXPECT_NE(GetClassLongPtrW(form, GCLP_HICON), 0);
+    for (const UINT dpi : {96u, 144u}) {
+        RECT offered;
+        GetWindowRect(form, &offered);
+        offered.right = offered.left + TwipsToPixels(8280, dpi);
+        offered.bottom = offered.top + TwipsToPixels(3780, dpi);
+        SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&offered));
+        RECT client;
+        GetClientRect(form, &client);
+        EXPECT_EQ(Pixels(statusBar)[1] + Pixels(statusBar)[3], client.bottom);
+        EXPECT_EQ(Pixels(statusBar)[3], TwipsToPixels(375, dpi));
+        for (form1::Control design : form1::kControls) {
+            SCOPED_TRACE(std::string(design.name) + std::to_string(design.index) + " at " +
+                         std::to_string(dpi));
+            const HWND control = Form1Control(design.name, design.index);
+            design.place.height += design.name == "Text2" ? 15 : 0;
+            const auto [left, top, width, height] = design.place;
+            if (design.kind != form1::Kind::StatusBar) {
+                EXPECT_EQ(
+                    Pixels(control),
+                    (std::array<long, 4>{TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
+                                         TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)}));
+            }
+            const LOGFONTW font = LookOf(control).second;
+            EXPECT_EQ(font.lfHeight, design.songFace ? -14 * int(dpi) / 96 : -12 * int(dpi) / 96);
+            EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(font.lfFaceName)), u"宋体");
+            EXPECT_EQ(font.lfCharSet, GB2312_CHARSET);
+            EXPECT_EQ(font.lfUnderline, design.underline);
+        }
+    }
+}
+
+// Each message of the window reaching the presenter, and each of its calls the real controls,
+// one step after another.
+TEST_F(Windows, EventsAndViewCalls) {
+    const HWND link = Form1Control("Label3");
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    GetComboBoxInfo(combo, &parts);
+    const auto amount = [&] {
+        DWORD end = 0;
+        SendMessageW(amountBox, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+        return TextOf(amountBox).insert(end, 1, u'|');
+    };
+    const auto linkLooks = [&](LinkLook look) {
+        const auto [colour, font] = LookOf(link);
+        return colour == win32::ColourRef(look.colour) && bool(font.lfItalic) == look.italic;
+    };
+    const auto click = [](HWND control, int x) {
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+        SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    };
+
+    click(statusBar, 530); // the status bar's panel, and beyond it
+    click(statusBar, 10);
+    EXPECT_EQ(shellCalls, std::vector{std::to_string(NativeWindow(form)) + ' ' + kMakerHomePage});
+    Type(amountBox, u"12a"); // keys, and an input method's text
+    SendMessageW(amountBox, WM_IME_CHAR, u'元', 1);
+    EXPECT_EQ(amount(), u"12|");
+    EXPECT_EQ(TextOf(resultBox), DollarsResult(u"12"));
+    Clipboard(form, u"(3)"); // WM_PASTE: the caret after the paste
+    SendMessageW(amountBox, EM_SETSEL, 1, 1);
+    SendMessageW(amountBox, WM_PASTE, 0, 0);
+    EXPECT_EQ(amount(), u"13|2");
+    Clipboard(form, u"4"); // Ctrl+V, then Ctrl+Z, Ctrl+Y, Alt+Backspace and Ctrl+Shift+Z
+    Press(amountBox, 'V', true);
+    EXPECT_EQ(amount(), u"134|2");
+    const std::pair<std::function<void()>, std::u16string> steps[] = {
+        {[&] { Press(amountBox, 'Z', true); }, u"13|2"},
+        {[&] { Press(amountBox, 'Y', true); }, u"134|2"},
+        {[&] { Press(amountBox, VK_BACK, false, false, true); }, u"13|2"},
+        {[&] { Press(amountBox, 'Z', true, true); }, u"134|2"},
+        {[&] { Press(amountBox, 'Z', true); }, u"13|2"},
+    };
+    for (const auto& [press, box] : steps) {
+        press();
+        EXPECT_EQ(amount(), box);
+    }
+    // Both boxes' menus in the program's words, copying the wording alone among them.
+    for (const HWND box : {amountBox, resultBox}) {
+        const auto menu =
+            MenuShownBy([box] { SendMessageW(box, WM_CONTEXTMENU, WPARAM(box), -1); });
+        EXPECT_NE(std::find(menu.begin(), menu.end(), u"复制英文大写\tCtrl+Shift+C"), menu.end());
+    }
+
+    SetFocus(parts.hwndItem); // an entry chosen with the arrow key
+    SendMessageW(parts.hwndItem, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(TextOf(resultBox), AmountToWords(u"132", CurrencyAt(1)).text);
+    SetWindowTextW(parts.hwndItem, L"xyz"); // text typed into the field, then left
+    SetFocus(amountBox);
+    EXPECT_EQ(TextOf(combo), u"英国英镑 Great Britain Pounds");
+    SetFocus(parts.hwndItem);
+    SetWindowTextW(parts.hwndItem, L"eur");
+    PostMessageW(parts.hwndItem, WM_KEYDOWN, VK_RETURN, 0); // Enter, through the message loop
+    Pump();
+    EXPECT_EQ(TextOf(resultBox), AmountToWords(u"132", CurrencyAt(14)).text);
+    // The list drops down wide enough for its longest entry, within the screen.
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(combo, WM_GETFONT, 0, 0)));
+    SIZE widest{};
+    GetTextExtentPoint32W(dc, win32::Wide(ListEntryText(141)).c_str(),
+                          int(ListEntryText(141).size()), &widest);
+    DeleteDC(dc);
+    EXPECT_GT(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), widest.cx);
+    EXPECT_LT(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN));
+
+    // A case button, then Ctrl+Shift+C with the focus on it: a key of the whole window.
+    SendMessageW(Form1Control("Command1", 1), BM_CLICK, 0, 0);
+    SetFocus(Form1Control("Command1", 1));
+    Press(Form1Control("Command1", 1), 'C', true, true);
+    const std::u16string wording = u"Say Euros One Hundred And Thirty Two Only";
+    EXPECT_EQ(Clipboard(form), wording);
+    EXPECT_EQ(StatusText(), u"已复制：" + wording);
+    Type(resultBox, u"^paid"); // the clerk's own words in the result box
+    EXPECT_EQ(TextOf(resultBox), u"paid");
+
+    SetWindowPos(form, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER); // below the minimum
+    RECT outer, bar, update;
+    GetWindowRect(form, &outer);
+    EXPECT_EQ((outer.right - outer.left) * 15, 3000);
+    EXPECT_EQ((outer.bottom - outer.top) * 15, 3780);
+    EXPECT_EQ(Pixels(combo)[0] * 15, form1::LayOut(3000, 3780).combo1Left);
+    Pump();
+    SetWindowPos(form, nullptr, 0, 50, 700, 300, SWP_NOZORDER); // the whole bar anew
+    EXPECT_EQ((Pixels(resultBox)[1] + Pixels(resultBox)[3]) * 15, 300 * 15 - 930);
+    GetClientRect(statusBar, &bar);
+    GetUpdateRect(statusBar, &update, FALSE);
+    EXPECT_TRUE(EqualRect(&bar, &update));
+
+    SendMessageW(link, WM_MOUSEMOVE, 0, 0); // the link's looks
+    EXPECT_TRUE(linkLooks(kLinkHovered));
+    SendMessageW(link, WM_MBUTTONDOWN, 0, 0); // a middle press captures the pointer
+    EXPECT_TRUE(linkLooks(kLinkHovered) && GetCapture() == link);
+    SendMessageW(link, WM_MBUTTONUP, 0, 0);
+    EXPECT_TRUE(linkLooks(kLinkAtRest) && FindWindowW(nullptr, L"使用说明"));
+    SendMessageW(link, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_TRUE(linkLooks(LinkPressed(kLinkAtRest, 1)));
+    ReleaseCapture();
+    SendMessageW(Form1Control("Picture1"), WM_MOUSEMOVE, 0, 0);
+    EXPECT_TRUE(linkLooks(kLinkAtRest));
+    // Its underline drawn, in a face taller than the design's (Wine's stand-in for SimSun) too:
+    // a line of the text's colour across the label's bottom rows.
+    UpdateWindow(form);
+    const HDC window = GetDC(link);
+    const auto [left, top, width, height] = Pixels(link);
+    int longest = 0;
+    for (int y = height - 2; y < height; ++y) {
+        for (int x = 0, run = 0; x < width; ++x) {
+            run = GetPixel(window, x, y) == win32::ColourRef(kLinkAtRest.colour) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    ReleaseDC(link, window);
+    EXPECT_GE(longest, width * 2 / 3);
+}
+
+// A value of the forms' menu and the letter case are kept in the registry, and read by the next
+// window; a value of the wrong type reads as the design's; the result box's menu holds the forms;
+// Ctrl+Shift+R copies the Chinese capital for the yuan.
+TEST_F(Windows, KeptChoicesAndRmbCapital) {
+    const std::wstring total = L"say-total";
+    const DWORD number = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKept, L"opening", REG_SZ, total.c_str(), 20);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKept, L"closing", REG_DWORD, &number, sizeof(number));
+    TearDown();
+    Open(); // a new run
+    SendMessageW(Form1Control("Command1", 2), BM_CLICK, 0, 0);
+    SetWindowTextW(amountBox, L"1409.5");
+    const std::vector<std::u16string> menu = MenuShownBy(
+        [this] { SendMessageW(resultBox, WM_CONTEXTMENU, WPARAM(resultBox), -1); }, L'a');
+    EXPECT_NE(std::find(menu.begin(), menu.end(), u"英文格式"), menu.end());
+    DWORD start = 1, end = 0; // 全选, chosen from the menu
+    SendMessageW(resultBox, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    EXPECT_EQ(end - start, TextOf(resultBox).size());
+    EXPECT_EQ(TextOf(resultBox),
+              u"输入： usd1,409.50\r\n输出： say total us dollars one thousand four "
+              u"hundred and nine & fifty cents only");
+    wchar_t kept[16] = {};
+    DWORD size = sizeof(kept);
+    RegGetValueW(HKEY_CURRENT_USER, kKept, L"case", RRF_RT_REG_SZ, nullptr, kept, &size);
+    EXPECT_EQ(std::wstring(kept), L"lower");
+
+    SendMessageW(combo, CB_SETCURSEL, 12, 0); // the Chinese yuan, then Ctrl+Shift+R
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(win32::ControlId(10), CBN_SELCHANGE), LPARAM(combo));
+    Press(amountBox, 'R', true, true);
+    EXPECT_EQ(Clipboard(form), u"人民币壹仟肆佰零玖元伍角整");
+}
+
+// The statement window: opened again, the one window comes back restored and in front, the
+// focus on 确定; a fixed tool window of the design's size that no window owns, the address blue
+// and underlined; its links open the home page for it; Escape leaves it open, Enter on 确定
+// closes it; and the program ends with its last window, whichever it is.
+TEST_F(Windows, StatementWindow) {
+    const HWND open = Form2::Open();
+    ShowWindow(open, SW_MINIMIZE);
+    SetForegroundWindow(form);
+    EXPECT_EQ(Form2::Open(), open);
+    Pump();
+    EXPECT_FALSE(IsIconic(open));
+    EXPECT_EQ(GetForegroundWindow(), open);
+    const HWND ok = Control(open, form2::kControls, "Command1");
+    EXPECT_EQ(GetFocus(), ok);
+    EXPECT_EQ(GetWindow(open, GW_OWNER), nullptr);
+    EXPECT_TRUE(GetWindowLongW(open, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongW(open, GWL_STYLE) &
+                 (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT client;
+    GetClientRect(open, &client);
+    EXPECT_EQ(client.right * 15, form2::kClientWidth);
+    EXPECT_EQ(client.bottom * 15, form2::kClientHeight);
+    const auto [colour, font] = LookOf(Control(open, form2::kControls, "Label4"));
+    EXPECT_EQ(colour, form2::kAddressColour);
+    EXPECT_TRUE(font.lfUnderline);
+    for (const char* name : {"Image1", "Label4"}) {
+        SendMessageW(Control(open, form2::kControls, name), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        SendMessageW(Control(open, form2::kControls, name), WM_LBUTTONUP, 0, 0);
+    }
+    EXPECT_EQ(shellCalls,
+              std::vector(2, std::to_string(NativeWindow(open)) + ' ' + kMakerHomePage));
+    PostMessageW(ok, WM_KEYDOWN, VK_ESCAPE, 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(open));
+    PostMessageW(ok, WM_KEYDOWN, VK_RETURN, 0); // Enter presses the button with the focus
+    Pump();
+    EXPECT_FALSE(IsWindow(open));
+
+    const HWND statement = Form2::Open();
+    MSG quit;
+    DestroyWindow(form);
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    SendMessageW(statement, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+} // namespace
