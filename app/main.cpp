@@ -1,9 +1,9 @@
 // QEV英文金额大写转换工具: starts the main window.
 #include "qev_version.h"
-#include "ui/form1_design.h"
-#include "qt/form1_qt.h"
 #include "qt/fonts.h"
+#include "qt/form1_qt.h"
 #include "qt/translations.h"
+#include "ui/form1_design.h"
 
 #include <QApplication>
 

@@ -381,7 +381,7 @@ TEST_F(Windows, KeptChoicesAndRmbCapital) {
     EXPECT_EQ(std::wstring(kept), L"lower");
 
     SendMessageW(combo, CB_SETCURSEL, 12, 0); // the Chinese yuan, then Ctrl+Shift+R
-    SendMessageW(form, WM_COMMAND, MAKEWPARAM(win32::ControlId(10), CBN_SELCHANGE), LPARAM(combo));
+    SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), LPARAM(combo));
     Press(amountBox, 'R', true, true);
     EXPECT_EQ(Clipboard(form), u"人民币壹仟肆佰零玖元伍角整");
 }
