@@ -262,13 +262,21 @@ std::optional<std::size_t> FindCurrencyCode(std::u16string_view code) {
 }
 
 std::optional<std::size_t> FindListEntry(std::u16string_view typed) {
-    const auto first = typed.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) {
+    // What an input method gives for a letter, full width ("ＥＵＲ"), is taken as that letter.
+    std::u16string text;
+    for (const char16_t c : typed) {
+        text += c >= u'！' && c <= u'～' ? static_cast<char16_t>(c - u'！' + u'!')
+                : c == u'\u3000'         ? u' '
+                                         : c;
+    }
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string::npos) {
         return std::nullopt;
     }
-    const std::u16string wanted =
-        ToUpperCase(typed.substr(first, typed.find_last_not_of(u' ') - first + 1));
-    if (const auto code = FindCurrencyCode(wanted)) {
+    text = text.substr(first, text.find_last_not_of(u' ') - first + 1);
+    const std::u16string wanted = ToUpperCase(text);
+    // RMB is how China's own documents write the yuan's code.
+    if (const auto code = FindCurrencyCode(wanted == u"RMB" ? u"CNY" : wanted)) {
         return code;
     }
     for (std::size_t i = 0; i < kFields.size(); ++i) {
@@ -277,6 +285,11 @@ std::optional<std::size_t> FindListEntry(std::u16string_view typed) {
             if (ToUpperCase(name.substr(0, wanted.size())) == wanted) {
                 return i;
             }
+        }
+    }
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (kFields[i].chinese.find(text) != std::u16string_view::npos) {
+            return i;
         }
     }
     return std::nullopt;

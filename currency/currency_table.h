@@ -41,8 +41,9 @@ std::u16string ListEntryText(std::size_t index);
 // The first list index whose code matches, in any letter case.
 std::optional<std::size_t> FindCurrencyCode(std::u16string_view code);
 
-// The list entry that a text typed into the list's field names: by its code, in any letter case,
-// or by the start of its entry text or of its English name; the first such entry.
+// The list entry that a text typed into the list's field names: by its code, in any letter case
+// and in half or full width ("RMB" too, for the yuan), by the start of its entry text or of its
+// English name, or by a part of its Chinese name; the first such entry.
 std::optional<std::size_t> FindListEntry(std::u16string_view typed);
 
 } // namespace qev

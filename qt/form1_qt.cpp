@@ -436,6 +436,10 @@ void Form1::SetWindowSize(int width, int height) {
            TwipsToPixels(height - form1::kAssumedFrameHeight));
 }
 
+void Form1::FocusAmountBox() {
+    Text1->setFocus();
+}
+
 void Form1::SetMinimumSize(int width, int height) {
     setMinimumSize(TwipsToPixels(width - form1::kAssumedFrameWidth),
                    TwipsToPixels(height - form1::kAssumedFrameHeight));

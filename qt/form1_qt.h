@@ -59,6 +59,7 @@ private:
     int ScrollBarWidth() const override;
     form1::OuterSize WindowSize() const override;
     void SetWindowSize(int width, int height) override;
+    void FocusAmountBox() override;
     void SetMinimumSize(int width, int height) override;
     void PlaceBoxes(const form1::Layout& layout) override;
     void Beep() override { QApplication::beep(); }

@@ -21,7 +21,9 @@ std::optional<std::u16string> QtSettingStore::Read(std::string_view key) const {
 bool QtSettingStore::Write(std::string_view key, std::u16string_view value) {
     settings_.setValue(Key(key), Q(value));
     settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    // A file damaged before this run reads as a format error, but the value is written all the
+    // same: only a file that cannot be written loses it.
+    return settings_.status() != QSettings::AccessError;
 }
 
 } // namespace qev

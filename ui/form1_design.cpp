@@ -66,6 +66,57 @@ AmountEdit EditAmount(std::u16string_view text, std::size_t caret, bool typed) {
     return {std::move(cleaned.text), cleaned.caret, {}, std::move(note)};
 }
 
+namespace {
+
+bool IsAnyDigit(char16_t c) {
+    return IsDigit(c) || (c >= u'０' && c <= u'９');
+}
+
+} // namespace
+
+std::u16string_view PasteRefusal(std::u16string_view pasted) {
+    constexpr std::u16string_view kBreaks = u"\t\r\n\v\f\u2028\u2029";
+    constexpr std::u16string_view kSigns = u"-+－＋−";
+    std::size_t partsWithDigits = 0;
+    bool digitInPart = false;
+    for (const char16_t c : pasted) {
+        if (kBreaks.find(c) != std::u16string_view::npos) {
+            digitInPart = false;
+        } else if (IsAnyDigit(c) && !digitInPart) {
+            digitInPart = true;
+            ++partsWithDigits;
+        }
+    }
+    if (partsWithDigits > 1) {
+        return kPastedSeveral;
+    }
+    const auto first = std::find_if(pasted.begin(), pasted.end(), IsAnyDigit);
+    if (first == pasted.end()) {
+        return {};
+    }
+    const auto last = std::find_if(pasted.rbegin(), pasted.rend(), IsAnyDigit).base();
+    const auto has = [](auto from, auto to, std::u16string_view characters) {
+        return std::any_of(
+            from, to, [&](char16_t c) { return characters.find(c) != std::u16string_view::npos; });
+    };
+    const bool signed_ = has(pasted.begin(), pasted.end(), kSigns) ||
+                         (has(pasted.begin(), first, u"(（") && has(last, pasted.end(), u")）"));
+    return signed_ ? kPastedSigned : std::u16string_view();
+}
+
+bool IsAmountText(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) {
+        return false;
+    }
+    text = text.substr(first, text.find_last_not_of(u' ') - first + 1);
+    return std::any_of(text.begin(), text.end(), IsAnyDigit) &&
+           std::all_of(text.begin(), text.end(), [](char16_t c) {
+               return IsAnyDigit(c) ||
+                      std::u16string_view(u",.，．。").find(c) != std::u16string_view::npos;
+           });
+}
+
 std::optional<CaseStyle> CaseButtonStyle(int index) {
     constexpr std::array<CaseStyle, 3> kStyles = {CaseStyle::Upper, CaseStyle::Title,
                                                   CaseStyle::Lower};

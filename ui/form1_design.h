@@ -71,6 +71,8 @@ std::u16string StatusPanelText();
 // follows, the wording after it cut to the panel's width.
 inline constexpr std::u16string_view kCopyWordingCaption = u"复制英文大写";
 inline constexpr std::u16string_view kCopiedNote = u"已复制：";
+// A text typed into the currency list's field that names no entry, before the text.
+inline constexpr std::u16string_view kNoSuchCurrency = u"未找到此币种：";
 // A choice of form or letter case that could not be kept for the next run.
 inline constexpr std::u16string_view kSettingNotKept = u"无法保存所选格式，本次仍然有效";
 // How long a note stands in the status bar before the panel's own text is back.
@@ -101,6 +103,18 @@ inline constexpr std::u16string_view kTypedTooLong = u"金额最多22个字符";
 inline constexpr std::u16string_view kPastedTooLong = u"金额最多22个字符，未粘贴";
 inline constexpr std::u16string_view kRemovedNote = u"已删除非金额字符：";
 AmountEdit EditAmount(std::u16string_view text, std::size_t caret, bool typed);
+
+// Why a paste (or a drop) is refused whole before it reaches the amount box, as one amount could
+// never be read from it: digits on more than one line or in more than one cell (a column or a row
+// copied from a spreadsheet), or a sign with them (a minus or plus, or parentheses around them,
+// as accounts write a negative amount). Empty when it is not refused.
+inline constexpr std::u16string_view kPastedSeveral = u"粘贴的内容含有多个数目，未粘贴";
+inline constexpr std::u16string_view kPastedSigned = u"粘贴的金额带有正负号或括号，未粘贴";
+std::u16string_view PasteRefusal(std::u16string_view pasted);
+
+// Whether a text is an amount and nothing else: digits, points and commas, in half or full width,
+// with spaces at either end.
+bool IsAmountText(std::u16string_view text);
 
 // The style of the case button of that index; nothing for an index with no button.
 std::optional<CaseStyle> CaseButtonStyle(int index);

@@ -34,6 +34,19 @@ constexpr std::string_view kCaseKey = "case";
 // entries' margins.
 constexpr int kDropMarginTwips = 180;
 
+// What an edit put in: what stands between the parts of the old text it kept at either end.
+std::u16string_view InsertedText(std::u16string_view after, std::u16string_view before) {
+    std::size_t start = 0, end = 0;
+    while (start < after.size() && start < before.size() && after[start] == before[start]) {
+        ++start;
+    }
+    while (end < after.size() - start && end < before.size() - start &&
+           after[after.size() - 1 - end] == before[before.size() - 1 - end]) {
+        ++end;
+    }
+    return after.substr(start, after.size() - start - end);
+}
+
 std::string Ascii(std::u16string_view text) {
     return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x80; })
                ? std::string(text.begin(), text.end())
@@ -123,11 +136,23 @@ void Presenter::ShowFieldStart() {
 }
 
 void Presenter::Combo1_Validate() {
-    const std::optional<std::size_t> named = FindListEntry(view_.CurrencyFieldText());
+    const std::u16string typed = view_.CurrencyFieldText();
+    const std::optional<std::size_t> named = FindListEntry(typed);
     view_.SetCurrencyIndex(named.value_or(currencyIndex_));
     ShowFieldStart();
     if (named && *named != currencyIndex_) {
         Combo1_Click();
+    } else if (!named && IsAmountText(typed)) {
+        // An amount typed where the focus starts, in the list's field: it goes to the amount box,
+        // and the focus with it.
+        view_.FocusAmountBox();
+        Text1_BeforeEdit(AmountInput::Paste);
+        before_ = {0, amount_.size()};
+        const std::size_t first = typed.find_first_not_of(u' ');
+        const std::u16string amount = typed.substr(first, typed.find_last_not_of(u' ') - first + 1);
+        TakeEdit(EditAmount(amount, amount.size(), false), true);
+    } else if (!named && typed.find_first_not_of(u' ') != std::u16string::npos) {
+        ShowNote(std::u16string(kNoSuchCurrency) + typed);
     }
 }
 
@@ -162,6 +187,14 @@ void Presenter::Text1_Change() {
         return;
     }
     const bool typed = input_ == AmountInput::Key || input_ == AmountInput::InputMethodText;
+    // Dropped in, or pasted by the box itself: judged as a paste is.
+    const std::u16string_view refusal = typed || input_ == AmountInput::Cut
+                                            ? std::u16string_view()
+                                            : PasteRefusal(InsertedText(text, amount_));
+    if (!refusal.empty()) {
+        TakeEdit({{}, 0, refusal, {}}, false);
+        return;
+    }
     const AmountEdit edit = EditAmount(text, view_.SelectionIn(Box::Amount).caret, typed);
     TakeEdit(edit, edit.text != text);
 }
@@ -174,6 +207,10 @@ void Presenter::Text1_Paste() {
         return;
     }
     Text1_BeforeEdit(AmountInput::Paste);
+    if (const std::u16string_view refusal = PasteRefusal(*pasted); !refusal.empty()) {
+        TakeEdit({{}, 0, refusal, {}}, false);
+        return;
+    }
     std::u16string text = view_.Text(Box::Amount);
     const auto [start, end] = std::minmax(before_.anchor, before_.caret);
     text.replace(start, end - start, *pasted);

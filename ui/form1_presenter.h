@@ -102,6 +102,8 @@ public:
 
     virtual OuterSize WindowSize() const = 0;
     virtual void SetWindowSize(int width, int height) = 0;
+    virtual void FocusAmountBox() = 0;
+
     // The smallest outer size the window system should let the clerk drag the window to.
     virtual void SetMinimumSize(int width, int height) = 0;
     // Moves the amount box, the currency list and the result box by the resize rule.

@@ -64,6 +64,7 @@ private:
         SetWindowPos(hwnd_, nullptr, 0, 0, win32::PixelsAtLeast(width, dpi_),
                      win32::PixelsAtLeast(height, dpi_), SWP_NOMOVE | SWP_NOZORDER);
     }
+    void FocusAmountBox() override { SetFocus(Text1); }
     void SetMinimumSize(int width, int height) override { minimum_ = {width, height}; }
     void PlaceBoxes(const form1::Layout& layout) override;
     void Beep() override { MessageBeep(MB_OK); }

@@ -133,7 +133,7 @@ private slots:
         Type(amountBox, "12a元3"); // keys and an input method's text
         QCOMPARE(amount(), "123|");
         QCOMPARE(result(), Q(DollarsResult(u"123")));
-        clipboard->setText("(4)"); // Ctrl+V: the caret after the paste
+        clipboard->setText("4"); // Ctrl+V: the caret after the paste
         amountBox->setCursorPosition(1);
         QTest::keyClick(amountBox, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(amount(), "14|23");
@@ -246,10 +246,12 @@ private slots:
         for (const bool damaged : {false, true}) {
             QSettings kept(QSettings::NativeFormat, QSettings::UserScope, "Kestrune",
                            "qev-amount-words");
-            if (damaged) {
+            if (damaged) { // 4 KiB of noise
                 QFile file(kept.fileName());
                 QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write("[General\nopening=\x01\"say-total\ncase=42\n");
+                for (int i = 0; i < 4096; ++i) {
+                    file.putChar(char(i * 7919 % 251));
+                }
             }
             Form1 next;
             auto* nextAmount = next.findChild<QLineEdit*>("Text1");
@@ -257,6 +259,10 @@ private slots:
             QCOMPARE(next.findChild<QPlainTextEdit*>("Text2")->toPlainText().section('\n', 1),
                      damaged ? "输出： SAY US DOLLARS ONE ONLY"
                              : "输出： say total us dollars one only");
+            // A choice made over the damaged file is kept, and nothing says otherwise.
+            QTest::mouseClick(::Control(&next, "Command1(1)"), Qt::LeftButton);
+            QCOMPARE(next.statusBar()->currentMessage(), "");
+            QCOMPARE(kept.value("case").toString(), "title");
         }
     }
 

@@ -118,6 +118,7 @@ public:
     int ScrollBarWidth() const override { return 255; }
     form1::OuterSize WindowSize() const override { return size; }
     void SetWindowSize(int width, int height) override { size = {width, height}; }
+    void FocusAmountBox() override { log += u"focus:amount "; }
     void SetMinimumSize(int width, int height) override { minimum = {width, height}; }
     void PlaceBoxes(const form1::Layout& layout) override { placed = layout; }
     void Beep() override { log += u"beep "; }

@@ -12,8 +12,8 @@
 #include <map>
 
 using namespace qev;
-using qev::test::FakeWindow;
 using form1::Box;
+using qev::test::FakeWindow;
 
 namespace {
 
@@ -43,9 +43,14 @@ TEST(Form1, AmountBoxEdits) {
          u"\x7f"
          u"2",
          u"", u"02|.5"}, // the caret after that zero
-        {u"|", u"", u"-a1 000\r\n00\t0+",
-         u"1000000| 已删除非金额字符：-、a、空格、换行、制表符、+"},
-        {u"1|9", u"", u"(２，３)元", u"12,3|9 已删除非金额字符：(、)、元"},
+        {u"|", u"", u"a1 000\u3000000", u"1000000| 已删除非金额字符：a、空格、\u3000"},
+        {u"1|9", u"", u"２，３元", u"12,3|9 已删除非金额字符：元"},
+        // A column, a row or a signed amount from a spreadsheet is refused whole.
+        {u"5|", u"", u"100\r\n200", u"5| beep 粘贴的内容含有多个数目，未粘贴"},
+        {u"5|", u"", u"12\t34", u"5| beep 粘贴的内容含有多个数目，未粘贴"},
+        {u"5|", u"", u"-1,234.50", u"5| beep 粘贴的金额带有正负号或括号，未粘贴"},
+        {u"5|", u"", u"(２，３)元", u"5| beep 粘贴的金额带有正负号或括号，未粘贴"},
+        {u"5|", u"", u"USD 12\r\n", u"512| 已删除非金额字符：U、S、D、空格、换行"},
         {u"|", u"", u"1" + std::u16string(40000, u'x') + u"23", u"123| 已删除非金额字符：x"},
         {u"|", u"", u"abcdefghij7", u"7| 已删除非金额字符：a、b、c、d、e、f、g、h…"},
         {u"123|4567890123456789012", u"1", u"", u"123|4567890123456789012 beep 金额最多22个字符"},
@@ -80,16 +85,40 @@ TEST(Form1, ChoosingCurrency) {
     window.index = 1;
     window.presenter.Combo1_Click();
     EXPECT_EQ(window.result, ToLowerCase(AmountToWords(u"2.5", CurrencyAt(1)).text));
-    // What is typed into the list's field, then left: a code or the start of a name chooses.
-    const std::pair<std::u16string, std::size_t> typed[] = {
-        {u"1234.5", 1}, {u" eur ", 14}, {u"瑞士", 2}, {u"swiss franc", 2}, {u"", 2}, {u"RUB", 183}};
-    for (const auto& [text, chosen] : typed) {
-        window.field = text;
+    // What is typed into the list's field, then left: a code (full width, or RMB, too), the start
+    // of a name or a part of a Chinese one chooses; an amount goes to the amount box, the focus
+    // with it; any other text goes back, with a note.
+    const struct {
+        std::u16string text;
+        std::size_t chosen;
+        std::u16string amount, log;
+    } typed[] = {
+        {u" eur ", 14},
+        {u"ＥＵＲ", 14},
+        {u"瑞士", 2},
+        {u"swiss franc", 2},
+        {u"人民币", 12},
+        {u"rmb", 12},
+        {u"RUB", 183},
+        {u"", 183},
+        {u"xyz", 183, u"", u"未找到此币种：xyz "},
+        {u" 1234.5", 183, u"1234.5|", u"focus:amount "},
+        {u"１２３", 183, u"123|", u"focus:amount "},
+    };
+    for (const auto& row : typed) {
+        SCOPED_TRACE(testing::PrintToString(row.text));
+        window.Type(u"^\b2.5");
+        window.log.clear();
+        window.field = row.text;
         window.presenter.Combo1_LostFocus();
-        EXPECT_EQ(window.field, window.entries[chosen]);
+        EXPECT_EQ(window.field, window.entries[row.chosen]);
         EXPECT_EQ(window.fieldSelection, form1::Selection{}); // its start shown
-        EXPECT_EQ(window.result, ToLowerCase(AmountToWords(u"2.5", CurrencyAt(chosen)).text));
+        EXPECT_EQ(window.AmountWithCaret(), row.amount.empty() ? u"2.5|" : row.amount);
+        EXPECT_EQ(window.log, row.log);
+        EXPECT_EQ(window.result,
+                  ToLowerCase(AmountToWords(window.amount, CurrencyAt(row.chosen)).text));
     }
+    window.Type(u"^\b2.5");
     // Enter in the field, which keeps the focus: the entry all selected, the caret at its start.
     window.presenter.Combo1_GotFocus();
     window.field = u"gbp";
