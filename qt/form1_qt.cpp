@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -219,8 +220,9 @@ void Form1::ConnectHandlers() {
     }
     connect(StatusBar1Panel, &ClickableLabel::clicked, this,
             [this] { presenter_.StatusBar1_PanelClick(); });
-    for (QObject* control : {static_cast<QObject*>(Combo1), static_cast<QObject*>(Text1),
-                             static_cast<QObject*>(Label3), static_cast<QObject*>(Picture1)}) {
+    for (QObject* control :
+         {static_cast<QObject*>(Combo1), static_cast<QObject*>(Text1), static_cast<QObject*>(Text2),
+          static_cast<QObject*>(Label3), static_cast<QObject*>(Picture1)}) {
         control->installEventFilter(this);
     }
 }
@@ -246,6 +248,18 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
                 this, [this] { presenter_.Combo1_GotFocus(); }, Qt::QueuedConnection);
         }
         return isReturn;
+    }
+    // The menu key opens a box's menu by itself; Shift+F10, Windows' other key for it, needs
+    // showing the way here.
+    if ((watched == Text1 || watched == Text2) && key && key->key() == Qt::Key_F10 &&
+        key->modifiers() == Qt::ShiftModifier) {
+        const bool amount = watched == Text1;
+        const QPoint caret =
+            amount ? Text1->inputMethodQuery(Qt::ImCursorRectangle).toRect().bottomLeft()
+                   : Text2->viewport()->mapTo(Text2, Text2->cursorRect().bottomLeft());
+        ShowMenu(amount ? Box::Amount : Box::Result,
+                 static_cast<QWidget*>(watched)->mapToGlobal(caret));
+        return true;
     }
     if (watched == Text1) {
         if (key && presenter_.Form_KeyDown(KeyScope::AmountBox, StrokeOf(*key))) {
@@ -279,6 +293,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseButtonRelease:
             presenter_.Label3_MouseUp();
+            return true;
+        case QEvent::Leave:
+            presenter_.Label3_MouseLeave();
             return true;
         default:
             break;
@@ -471,6 +488,15 @@ bool Form1::SetClipboardText(std::u16string_view text) {
         clipboard->setText(Q(text), QClipboard::Selection); // as terminals paste it
     }
     return true;
+}
+
+void Form1::OpenHomePage() {
+    // The answer may come after the window has gone.
+    qev::OpenHomePage(static_cast<NativeWindow>(winId()), [window = QPointer<Form1>(this)] {
+        if (window) {
+            window->presenter_.HomePageNotOpened();
+        }
+    });
 }
 
 void Form1::SetLinkLook(LinkLook look) {

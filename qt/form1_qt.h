@@ -68,7 +68,7 @@ private:
     bool SetClipboardText(std::u16string_view text) override;
     void SetLinkLook(LinkLook look) override;
     void ShowStatementWindow() override { Form2::Open(); }
-    void OpenHomePage() override { qev::OpenHomePage(static_cast<NativeWindow>(winId())); }
+    void OpenHomePage() override;
 
     CurrencyList* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;

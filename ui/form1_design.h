@@ -24,8 +24,10 @@ inline constexpr int kClientHeight = 3270;
 inline constexpr int kAssumedFrameWidth = 120;
 inline constexpr int kAssumedFrameHeight = 510;
 
-// A smaller outer size is set back to this.
-inline constexpr int kMinOuterWidth = 3000;
+// A smaller outer size is set back to this. The design's 3,000 twips let the currency list cover
+// the amount box and its caption (the list keeps its width and follows the right edge): no narrower
+// than to leave the amount box 900 twips, some eight digits, beside the list.
+inline constexpr int kMinOuterWidth = 5565;
 inline constexpr int kMinOuterHeight = 3780;
 
 // "宋体" (SimSun) at 10.5 points, normal weight, character set GB2312.
@@ -71,6 +73,8 @@ std::u16string StatusPanelText();
 // follows, the wording after it cut to the panel's width.
 inline constexpr std::u16string_view kCopyWordingCaption = u"复制英文大写";
 inline constexpr std::u16string_view kCopiedNote = u"已复制：";
+// The home page could not be handed to a browser.
+inline constexpr std::u16string_view kHomePageNotOpened = u"无法打开主页：没有可用的浏览器";
 // A text typed into the currency list's field that names no entry, before the text.
 inline constexpr std::u16string_view kNoSuchCurrency = u"未找到此币种：";
 // A choice of form or letter case that could not be kept for the next run.

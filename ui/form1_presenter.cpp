@@ -17,8 +17,9 @@ struct FormMenu {
     std::array<std::u16string_view, 5> values;
 };
 constexpr FormMenu kFormMenus[kFormChoiceCount] = {
+    // "&&" shows one "&": a lone one marks the key of an entry.
     {u"辅币",
-     {u"& FIFTY CENTS", u"AND FIFTY CENTS", u"AND CENTS FIFTY", u"AND 50/100（支票）",
+     {u"&& FIFTY CENTS", u"AND FIFTY CENTS", u"AND CENTS FIFTY", u"AND 50/100（支票）",
       u"AND POINT FIVE ZERO"}},
     {u"开头", {u"SAY", u"SAY TOTAL", u"不写"}},
     {u"结尾", {u"ONLY", u"不写", u"只在整数金额之后写 ONLY"}},
@@ -417,6 +418,7 @@ void Presenter::SetLinkLook(LinkLook look) {
 void Presenter::Label3_MouseUp() {
     // The statement window opens first and takes the focus; the link then looks as at rest,
     // though the pointer is still over it.
+    pressedOnLink_ = false;
     view_.ShowStatementWindow();
     SetLinkLook(kLinkAtRest);
 }

@@ -157,11 +157,22 @@ public:
     std::vector<MenuItem> MenuOf(Box box) const;
     void MenuChosen(Box box, const MenuAction& action);
     void Label3_MouseMove() { SetLinkLook(kLinkHovered); }
-    void Label3_MouseDown(int button) { SetLinkLook(LinkPressed(linkLook_, button)); }
+    void Label3_MouseDown(int button) {
+        pressedOnLink_ = true;
+        SetLinkLook(LinkPressed(linkLook_, button));
+    }
     void Label3_MouseUp();
-    // Nothing reports the pointer leaving the link; crossing the box around it ends the hover.
+    // The pointer leaves the link, which then looks as at rest, unless a button pressed on it is
+    // still held; crossing the box around it does the same, should the leaving go unreported.
+    void Label3_MouseLeave() {
+        if (!pressedOnLink_) {
+            SetLinkLook(kLinkAtRest);
+        }
+    }
     void Picture1_MouseMove() { SetLinkLook(kLinkAtRest); }
     void StatusBar1_PanelClick() { view_.OpenHomePage(); }
+    // The home page could not be opened: no browser, or none that took it.
+    void HomePageNotOpened() { ShowNote(kHomePageNotOpened); }
 
 private:
     void Combo1_Validate();
@@ -207,6 +218,7 @@ private:
     CaseStyle style_ = CaseStyle::Upper;
     bool keepingFailed_ = false;
     LinkLook linkLook_;
+    bool pressedOnLink_ = false;
 };
 
 } // namespace qev::form1

@@ -6,18 +6,22 @@
 #include "ui/maker.h"
 
 #include <cstdint>
+#include <functional>
 
 namespace qev {
 
 // The native handle of a window: an HWND on Windows, the window system's id elsewhere.
 using NativeWindow = std::uintptr_t;
 
+// What to do when the page could not be opened: called at once, or later, when the system says so.
+using OpenFailed = std::function<void()>;
+
 // The desktop's way of opening a web address on behalf of a window.
-using ShellOpener = void (*)(NativeWindow owner, const char* address);
+using ShellOpener = void (*)(NativeWindow owner, const char* address, const OpenFailed& failed);
 
 // The system's own opener, in each skin: the shell's "open" on Windows, the desktop's URL handler
 // elsewhere.
-void SystemShellOpen(NativeWindow owner, const char* address);
+void SystemShellOpen(NativeWindow owner, const char* address, const OpenFailed& failed);
 
 // The opener in use: the system's unless a test has put its own in its place. Defined here, in
 // the skin that uses it, so that only a skin's program needs the system's opener.
@@ -33,10 +37,11 @@ inline ShellOpener SetShellOpener(ShellOpener opener) {
     return previous;
 }
 
-// Opens the home page on behalf of the window whose native handle is `owner`. Returns at once and
-// reports nothing, whether the page opens or not.
-inline void OpenHomePage(NativeWindow owner) {
-    CurrentShellOpener()(owner, kMakerHomePage);
+// Opens the home page on behalf of the window whose native handle is `owner`, and returns at once;
+// `failed` hears of a page that did not open.
+inline void OpenHomePage(
+    NativeWindow owner, const OpenFailed& failed = [] {}) {
+    CurrentShellOpener()(owner, kMakerHomePage, failed);
 }
 
 } // namespace qev

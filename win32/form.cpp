@@ -167,6 +167,19 @@ LRESULT CALLBACK Form::WindowProcedure(HWND window, UINT message, WPARAM wParam,
             PostQuitMessage(0);
         }
     }
+    // Enter comes as IDOK, as in a dialog: it presses the push button that has the focus, however
+    // the focus came there (the dialog manager marks a button default only when it moves the
+    // focus itself, not when a multi-line box passes Tab on).
+    if (form && message == WM_COMMAND && LOWORD(wParam) == IDOK && lParam == 0) {
+        const HWND focus = GetFocus();
+        wchar_t kind[8] = {};
+        if (focus && IsChild(window, focus) && GetClassNameW(focus, kind, 8) &&
+            lstrcmpiW(kind, WC_BUTTONW) == 0 &&
+            (GetWindowLongW(focus, GWL_STYLE) & BS_TYPEMASK) <= BS_DEFPUSHBUTTON) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+            return 0;
+        }
+    }
     return form && message != WM_NCDESTROY ? form->HandleMessage(message, wParam, lParam)
                                            : DefWindowProcW(window, message, wParam, lParam);
 }

@@ -329,8 +329,14 @@ LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM 
     }
     if (control == Label3) {
         switch (message) {
-        case WM_MOUSEMOVE:
+        case WM_MOUSEMOVE: {
+            TRACKMOUSEEVENT leaving{sizeof(TRACKMOUSEEVENT), TME_LEAVE, Label3, 0};
+            TrackMouseEvent(&leaving); // WM_MOUSELEAVE when the pointer leaves the link
             presenter_.Label3_MouseMove();
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            presenter_.Label3_MouseLeave();
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:

@@ -73,7 +73,10 @@ private:
     bool SetClipboardText(std::u16string_view text) override;
     void SetLinkLook(LinkLook look) override;
     void ShowStatementWindow() override { Form2::Open(); }
-    void OpenHomePage() override { qev::OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_)); }
+    void OpenHomePage() override {
+        qev::OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_),
+                          [this] { presenter_.HomePageNotOpened(); });
+    }
 
     HWND Combo1 = nullptr;
     HWND Text1 = nullptr;

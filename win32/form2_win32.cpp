@@ -105,12 +105,10 @@ void Form2::PlaceControls() {
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: {
-        // Enter comes as IDOK and presses the button that has the focus, as in a dialog; Escape
-        // comes as IDCANCEL, which no control has.
+        // Escape comes as IDCANCEL, which no control has.
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
-        if ((from == Command1 && code == BN_CLICKED) ||
-            (LOWORD(wParam) == IDOK && GetFocus() == Command1)) {
+        if (from == Command1 && code == BN_CLICKED) {
             presenter_.Command1_Click();
         } else if (from == Image1 && code == STN_CLICKED) {
             presenter_.Image1_Click();

@@ -26,8 +26,13 @@ struct ShellCall {
 
 inline QList<ShellCall> shellCalls; // in the order the recorder was given them
 
-inline void RecordShellCall(qev::NativeWindow owner, const char* address) {
+inline void RecordShellCall(qev::NativeWindow owner, const char* address, const qev::OpenFailed&) {
     shellCalls.append({owner, address});
+}
+
+// A shell with no browser: the page does not open.
+inline void FailShellCall(qev::NativeWindow, const char*, const qev::OpenFailed& failed) {
+    failed();
 }
 
 // The home page opened on behalf of the window `owner`.

@@ -161,7 +161,7 @@ private slots:
                     menu->close();
                 }
             });
-            emit box->customContextMenuRequested({5, 5});
+            QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
             QCOMPARE(copyWording, "复制英文大写\tCtrl+Shift+C");
         }
 
@@ -196,11 +196,16 @@ private slots:
 
         window->setMinimumSize(0, 0); // a size below the minimum the window system did not keep
         window->resize(10, 10);
-        QCOMPARE(window->size() * 15 + QSize(120, 510), QSize(3000, 3780));
-        QCOMPARE(combo->x() * 15, form1::LayOut(3000, 3780).combo1Left);
+        const QSize minimum(form1::kMinOuterWidth, form1::kMinOuterHeight);
+        QCOMPARE(window->size() * 15 + QSize(120, 510), minimum);
+        QCOMPARE(combo->x() * 15, form1::LayOut(minimum.width(), minimum.height()).combo1Left);
 
         QTest::mouseMove(handle, over("Label3")); // the link's looks
         QVERIFY(linkLooks(Qt::blue));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, &leave);
+        QVERIFY(linkLooks(link->palette().color(QPalette::ButtonText)));
+        QTest::mouseMove(handle, over("Label3") + QPoint(1, 0));
         QTest::mousePress(handle, Qt::LeftButton, {}, over("Label3"));
         QVERIFY(linkLooks(Qt::red));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, over("Picture1"));
@@ -211,6 +216,10 @@ private slots:
         QVERIFY(linkLooks(link->palette().color(QPalette::ButtonText)));
         QTest::mouseClick(Control("StatusBar1Panel"), Qt::LeftButton);
         QCOMPARE(shellCalls, QList<ShellCall>{HomePageCall(window->winId())});
+        SetShellOpener(&FailShellCall); // no browser to take it: the status bar says so
+        QTest::mouseClick(Control("StatusBar1Panel"), Qt::LeftButton);
+        QCOMPARE(window->statusBar()->currentMessage(), "无法打开主页：没有可用的浏览器");
+        SetShellOpener(&RecordShellCall);
     }
 
     // A form chosen in the result box's menu converts at once and is kept for the next run, as the
@@ -232,6 +241,9 @@ private slots:
                 forms = action->text() == "英文格式" ? action->menu() : forms;
             }
             QVERIFY(forms);
+            // An "&" of a form is shown, not taken for the entry's key.
+            QCOMPARE(forms->actions().at(0)->menu()->actions().at(0)->iconText(),
+                     "& FIFTY CENTS（默认）");
             forms->actions().at(1)->menu()->actions().at(1)->trigger(); // 开头: SAY TOTAL
             menu->close();
         });

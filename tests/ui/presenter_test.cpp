@@ -23,7 +23,7 @@ TEST(Form1, StartUp) {
     EXPECT_EQ(window.entries[0], u"美国美元 US Dollars");
     EXPECT_EQ(window.index, 0u);
     EXPECT_EQ(window.amount + window.result, u"");
-    EXPECT_EQ(window.minimum.width, 3000);
+    EXPECT_EQ(window.minimum.width, 5565);
     EXPECT_EQ(window.minimum.height, 3780);
 }
 
@@ -367,8 +367,8 @@ TEST(Form1, Resizing) {
         int text1Width, combo1Left, text2Height;
     } rows[] = {
         {{8280, 4995}, {8280, 4995}, 3615, 4440, 3525},
-        {{2010, 2010}, {3000, 3780}, -1, -840, 2310},
-        {{2010, 5000}, {3000, 5000}, -1, -840, 3530},
+        {{2010, 2010}, {5565, 3780}, 900, 1725, 2310},
+        {{2010, 5000}, {5565, 5000}, 900, 1725, 3530},
         {{2010, 2010, false}, {2010, 2010, false}, -1, -1830, 540},
         {{40005, 3780}, {40005, 3780}, 35340, 36165, 2310},
         {{2010, 2010, true, true}, {2010, 2010, true, true}},
@@ -388,9 +388,10 @@ TEST(Form1, Resizing) {
     }
 }
 
-// The link's looks after the pointer's steps, each look set once: "m" a move over the link, "p"
-// over Picture1, "1" and "2" a left and a right press, "u" a release, which opens the statement
-// window; a click on the status bar's panel opens the home page.
+// The link's looks after the pointer's steps, each look set once: "m" a move over the link, "l"
+// the pointer leaving it, "p" a move over Picture1, "1" and "2" a left and a right press, "u" a
+// release, which opens the statement window; a click on the status bar's panel opens the home
+// page, "n" a home page that could not be opened.
 TEST(Form1, LinkAndStatusBar) {
     const std::pair<std::string, std::u16string> rows[] = {
         {"mm", u"hover "},
@@ -400,12 +401,18 @@ TEST(Form1, LinkAndStatusBar) {
         {"m2u", u"hover statement rest "},
         {"m1mpu", u"hover red hover rest statement "},
         {"1u", u"red upright statement rest "},
+        {"ml", u"hover rest "},
+        {"m1l", u"hover red "}, // held: the link still takes the pointer
+        {"m1lul", u"hover red statement rest "},
         {"s", u"home "},
+        {"n", u"无法打开主页：没有可用的浏览器 "},
     };
     for (const auto& [steps, log] : rows) {
         FakeWindow window;
         for (const char step : steps) {
             step == 'm'   ? window.presenter.Label3_MouseMove()
+            : step == 'l' ? window.presenter.Label3_MouseLeave()
+            : step == 'n' ? window.presenter.HomePageNotOpened()
             : step == 'p' ? window.presenter.Picture1_MouseMove()
             : step == 'u' ? window.presenter.Label3_MouseUp()
             : step == 's' ? window.presenter.StatusBar1_PanelClick()

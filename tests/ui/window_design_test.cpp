@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string_view>
+#include <vector>
 
 using namespace qev;
 
@@ -47,6 +49,44 @@ TEST(WindowDesign, ResizeRuleKeepsTheBoxesWithTheEdges) {
     EXPECT_EQ(design.combo1Left, combo1.left);
     EXPECT_EQ(design.text2Width, text2.width);
     EXPECT_EQ(design.text2Height, text2.height + 15);
+}
+
+// At every size the window allows, no control covers another: the boxes the resize rule moves and
+// the status bar docked at the bottom among the controls that stay.
+TEST(WindowDesign, NoControlCoversAnother) {
+    for (int width = form1::kMinOuterWidth; width < 20000; width += 15) {
+        for (const int height : {form1::kMinOuterHeight, form1::kMinOuterHeight + 15, 12000}) {
+            const form1::Layout layout = form1::LayOut(width, height);
+            std::vector<std::pair<std::string_view, TwipsRect>> places;
+            for (const form1::Control& control : form1::kControls) {
+                TwipsRect place = control.place;
+                if (control.name == "Text1") {
+                    place.width = layout.text1Width.value_or(place.width);
+                } else if (control.name == "Combo1") {
+                    place.left = layout.combo1Left;
+                } else if (control.name == "Text2") {
+                    place.width = layout.text2Width.value_or(place.width);
+                    place.height = layout.text2Height.value_or(place.height);
+                } else if (control.name == "StatusBar1") {
+                    place = {0, height - form1::kAssumedFrameHeight - place.height,
+                             width - form1::kAssumedFrameWidth, place.height};
+                }
+                if (control.name != "Label3") { // inside Picture1
+                    places.emplace_back(control.name, place);
+                }
+            }
+            for (std::size_t i = 0; i < places.size(); ++i) {
+                for (std::size_t j = i + 1; j < places.size(); ++j) {
+                    const TwipsRect& a = places[i].second;
+                    const TwipsRect& b = places[j].second;
+                    EXPECT_TRUE(a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                                a.top + a.height <= b.top || b.top + b.height <= a.top)
+                        << places[i].first << " and " << places[j].first << " at " << width << " x "
+                        << height;
+                }
+            }
+        }
+    }
 }
 
 } // namespace

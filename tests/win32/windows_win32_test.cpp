@@ -25,7 +25,7 @@ namespace {
 
 // The shell's calls, recorded so that no browser starts: owner and address.
 std::vector<std::string> shellCalls;
-void RecordShellCall(NativeWindow owner, const char* address) {
+void RecordShellCall(NativeWindow owner, const char* address, const OpenFailed&) {
     shellCalls.push_back(std::to_string(owner) + ' ' + address);
 }
 
@@ -252,6 +252,10 @@ TEST_F(Windows, EventsAndViewCalls) {
     click(statusBar, 530); // the status bar's panel, and beyond it
     click(statusBar, 10);
     EXPECT_EQ(shellCalls, std::vector{std::to_string(NativeWindow(form)) + ' ' + kMakerHomePage});
+    SetShellOpener([](NativeWindow, const char*, const OpenFailed& failed) { failed(); });
+    click(statusBar, 10); // no browser to take it: the status bar says so
+    EXPECT_EQ(StatusText(), u"无法打开主页：没有可用的浏览器");
+    SetShellOpener(&RecordShellCall);
     Type(amountBox, u"12a"); // keys, and an input method's text
     SendMessageW(amountBox, WM_IME_CHAR, u'元', 1);
     EXPECT_EQ(amount(), u"12|");
@@ -313,13 +317,19 @@ TEST_F(Windows, EventsAndViewCalls) {
     EXPECT_EQ(StatusText(), u"已复制：" + wording);
     Type(resultBox, u"^paid"); // the clerk's own words in the result box
     EXPECT_EQ(TextOf(resultBox), u"paid");
+    SetFocus(resultBox); // Tab from the result box to ABC, then Enter presses it
+    Press(resultBox, VK_TAB);
+    EXPECT_EQ(GetFocus(), Form1Control("Command1", 0));
+    Press(GetFocus(), VK_RETURN);
+    EXPECT_EQ(TextOf(resultBox), u"PAID");
 
     SetWindowPos(form, nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER); // below the minimum
     RECT outer, bar, update;
     GetWindowRect(form, &outer);
-    EXPECT_EQ((outer.right - outer.left) * 15, 3000);
-    EXPECT_EQ((outer.bottom - outer.top) * 15, 3780);
-    EXPECT_EQ(Pixels(combo)[0] * 15, form1::LayOut(3000, 3780).combo1Left);
+    EXPECT_EQ((outer.right - outer.left) * 15, form1::kMinOuterWidth);
+    EXPECT_EQ((outer.bottom - outer.top) * 15, form1::kMinOuterHeight);
+    EXPECT_EQ(Pixels(combo)[0] * 15,
+              form1::LayOut(form1::kMinOuterWidth, form1::kMinOuterHeight).combo1Left);
     Pump();
     SetWindowPos(form, nullptr, 0, 50, 700, 300, SWP_NOZORDER); // the whole bar anew
     EXPECT_EQ((Pixels(resultBox)[1] + Pixels(resultBox)[3]) * 15, 300 * 15 - 930);
@@ -329,6 +339,9 @@ TEST_F(Windows, EventsAndViewCalls) {
 
     SendMessageW(link, WM_MOUSEMOVE, 0, 0); // the link's looks
     EXPECT_TRUE(linkLooks(kLinkHovered));
+    SendMessageW(link, WM_MOUSELEAVE, 0, 0);
+    EXPECT_TRUE(linkLooks(kLinkAtRest));
+    SendMessageW(link, WM_MOUSEMOVE, 0, 0);
     SendMessageW(link, WM_MBUTTONDOWN, 0, 0); // a middle press captures the pointer
     EXPECT_TRUE(linkLooks(kLinkHovered) && GetCapture() == link);
     SendMessageW(link, WM_MBUTTONUP, 0, 0);
