@@ -47,7 +47,8 @@ fuzz: deps
 	@scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # The Windows build, cross-compiled with MinGW-w64: the Windows program, qev-words.exe, the test
-# programs, and build-windows/qev-amount-words-<version>-win64.zip with the two programs.
+# programs, build-windows/qev-amount-words-<version>-win64.zip with the two programs and
+# build-windows/qev-amount-words-<version>-setup.exe, which installs them.
 windows: deps
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DQEV_LINUX_WORDS=$(CURDIR)/$(BUILD)/cli/qev-words >/dev/null

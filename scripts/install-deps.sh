@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest                   # GoogleTest's sources, built for each build
     mingw-w64 g++-mingw-w64-x86-64-posix wine # the Windows build, and its tests under Wine
+    nsis                         # the Windows installer
     libbenchmark-dev time nodejs # make bench: Google Benchmark, peak memory, the n2words peer
     clang libclang-rt-14-dev # libFuzzer for make fuzz
     fonts-arphic-uming

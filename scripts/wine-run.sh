@@ -5,8 +5,9 @@ set -euo pipefail
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=-all
-# No Mono or Gecko: the programs need neither, and their installers would ask.
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+# No Mono or Gecko: the programs need neither, and their installers would ask. No entries in the
+# Linux desktop's menus for the shortcuts the Windows installer makes.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 if [ ! -f "$WINEPREFIX/.qev-ready" ]; then
     mkdir -p "$WINEPREFIX"
