@@ -46,6 +46,42 @@ public:
     }
 };
 
+// The result box, laid out so that a paste of one long run of letters takes time in step with its
+// length: Qt looks for a word boundary again and again in a word wider than the box, so a
+// megabyte of letters would hold the window for minutes. While the box holds such a word it
+// wraps anywhere, which such a word does anyway; a conversion's text brings back wrapping at
+// words.
+class ResultBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    void SetText(const QString& text) {
+        WrapFor(text, true);
+        document()->setPlainText(text); // not the box's own setPlainText, which lays out twice
+    }
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source->hasText()) {
+            WrapFor(source->text(), false);
+        }
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+
+private:
+    void WrapFor(const QString& text, bool whole) {
+        constexpr qsizetype kLongWord = 2000;
+        qsizetype run = 0, longest = 0;
+        for (const QChar c : text) {
+            run = c.isSpace() ? 0 : run + 1;
+            longest = std::max(longest, run);
+        }
+        if (longest > kLongWord || whole) {
+            setWordWrapMode(longest > kLongWord ? QTextOption::WrapAnywhere
+                                                : QTextOption::WrapAtWordBoundaryOrAnywhere);
+        }
+    }
+};
+
 namespace {
 
 KeyStroke StrokeOf(const QKeyEvent& key) {
@@ -113,7 +149,7 @@ void Form1::BuildControls() {
             // paragraph break and reads back as a line feed, so the user sees two lines and the
             // case styles keep them (neither treats a line break as a space). Copying out gives
             // the platform's line breaks.
-            control = Text2 = new QPlainTextEdit(Q(design.text), client);
+            control = Text2 = new ResultBox(Q(design.text), client);
             Text2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             Text2->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
             Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -350,8 +386,7 @@ std::u16string Form1::Text(Box box) const {
 }
 
 void Form1::SetText(Box box, std::u16string_view text) {
-    // The result box through its document: the box's own setPlainText lays the text out twice.
-    box == Box::Amount ? Text1->setText(Q(text)) : Text2->document()->setPlainText(Q(text));
+    box == Box::Amount ? Text1->setText(Q(text)) : Text2->SetText(Q(text));
 }
 
 form1::Selection Form1::SelectionIn(Box box) const {

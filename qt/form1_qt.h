@@ -23,6 +23,7 @@ namespace qev {
 
 class ClickableLabel;
 class CurrencyList;
+class ResultBox;
 
 class Form1 : public QMainWindow, private form1::View {
     Q_OBJECT
@@ -72,7 +73,7 @@ private:
 
     CurrencyList* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
-    QPlainTextEdit* Text2 = nullptr;
+    ResultBox* Text2 = nullptr;
     std::array<QPushButton*, 3> Command1{};
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;

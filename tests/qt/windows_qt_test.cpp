@@ -165,6 +165,15 @@ private slots:
             QCOMPARE(copyWording, "复制英文大写\tCtrl+Shift+C");
         }
 
+        // A paste of a run of letters too long for any line wraps anywhere, so that the box lays
+        // it out in time with its length; a conversion's text wraps at words again.
+        clipboard->setText(QString(100000, 'A'));
+        QMetaObject::invokeMethod(resultBox, "paste");
+        QCOMPARE(resultBox->wordWrapMode(), QTextOption::WrapAnywhere);
+        amountBox->setText("142");
+        amountBox->setText("1423");
+        QCOMPARE(resultBox->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
         combo->showPopup(); // an entry chosen from the list
         QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
         combo->view()->setCurrentIndex(combo->model()->index(1, 0));
