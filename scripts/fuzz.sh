@@ -21,6 +21,7 @@ declare -A max_len=(
     [wording_forms]=48  # currency, seven choices and a letter case, 39 amount characters
     [rmb_capital]=40    # 40 amount characters: past 15 digits and 2 decimals
     [amount_input]=128  # caret, 63 code units: more than the box's 22 characters
+    [amount_cells]=128  # 64 code units: a few cells of amounts, symbols and codes
     [case_styles]=256   # position, 127 code units: longer than a Result text's line of words
     [form1_presenter]=128 # 64 steps of the clerk's
     [words_lines]=256   # several lines, some past the 64 bytes a rejected amount is quoted to

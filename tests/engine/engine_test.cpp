@@ -1,5 +1,6 @@
 // The wording engine from outside: group words, whole Result texts, case styles and the cleaning
 // of the amount box, plus a round trip that reads the words back into digits.
+#include "engine/amount_cells.h"
 #include "engine/amount_input.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
@@ -418,6 +419,50 @@ TEST(Engine, WordingOf) {
     }
     EXPECT_EQ(WordingOf(std::string_view("输入： USD1.00\n输出： SAY US DOLLARS ONE ONLY\n")),
               "SAY US DOLLARS ONE ONLY");
+}
+
+// Rows of a spreadsheet's cells, as a clerk copies them: the amount each holds and the currency
+// it names, or why it holds none that can be read.
+TEST(Engine, ReadCells) {
+    using enum CellsRow::Kind;
+    const auto isCode = [](std::u16string_view code) {
+        return code == u"USD" || code == u"EUR" || code == u"CNY";
+    };
+    const struct {
+        std::u16string_view row;
+        CellsRow::Kind kind;
+        std::u16string_view amount, code, message;
+    } rows[] = {
+        {u"", Blank},
+        {u" \t\u3000\t", Blank},
+        {u"1", Amount, u"1"},
+        {u"$1,234.50", Amount, u"1,234.50"},
+        {u"\u00a0€ 12.5\u00a0", Amount, u"12.5"},
+        {u"USD 2,000", Amount, u"2,000", u"USD"},
+        {u"2,000 usd", Amount, u"2,000", u"USD"},
+        {u"＄１２３。４", Amount, u"123.4"},
+        {u"1\tEUR", Amount, u"1", u"EUR"},
+        {u"ＣＮＹ\t¥12", Amount, u"12", u"CNY"},
+        {u"CNY ¥12\tcny", Amount, u"12", u"CNY"},
+        {u"1,2,3", Amount, u"1,2,3"}, // its commas are the wording's to judge
+        {u"abc", Refused, {}, {}, u"无法转换：没有这种货币代码"},
+        {u"12 XYZ", Refused, {}, {}, u"无法转换：没有这种货币代码"},
+        {u"Total\t12", Refused, {}, {}, u"无法转换：含有无效字符"},
+        {u"12a", Refused, {}, {}, u"无法转换：含有无效字符"},
+        {u"$$12", Refused, {}, {}, u"无法转换：含有无效字符"},
+        {u"-1,234.50", Refused, {}, {}, u"无法转换：带有正负号或括号"},
+        {u"（12）", Refused, {}, {}, u"无法转换：带有正负号或括号"},
+        {u"12\t34", Refused, {}, {}, u"无法转换：一行中有两个金额"},
+        {u"USD 12\tEUR", Refused, {}, {}, u"无法转换：一行中有两种货币"},
+        {u"EUR", Refused, {}, {}, u"无法转换：没有金额"},
+    };
+    for (const auto& row : rows) {
+        const CellsRow read = ReadCells(row.row, isCode);
+        EXPECT_EQ(read.kind, row.kind) << testing::PrintToString(std::u16string(row.row));
+        EXPECT_EQ(read.amount, row.amount);
+        EXPECT_EQ(read.code, row.code);
+        EXPECT_EQ(read.message, row.message);
+    }
 }
 
 // What typing or pasting leaves in the amount box, '|' marking the caret before and after, and
