@@ -3,6 +3,7 @@
 #pragma once
 
 #include "qt/form2_qt.h"
+#include "qt/form3_qt.h"
 #include "qt/setting_store_qt.h"
 #include "ui/form1_presenter.h"
 #include "ui/open_home_page.h"
@@ -69,6 +70,8 @@ private:
     bool SetClipboardText(std::u16string_view text) override;
     void SetLinkLook(LinkLook look) override;
     void ShowStatementWindow() override { Form2::Open(); }
+    void ShowBatchWindow(const form3::Choices& choices) override { Form3::Open(choices); }
+    void ChoicesChanged(const form3::Choices& choices) override { Form3::Follow(choices); }
     void OpenHomePage() override;
 
     CurrencyList* Combo1 = nullptr;

@@ -99,6 +99,11 @@ bool Presenter::Form_KeyDown(KeyScope where, KeyStroke stroke) {
     case KeyAction::CopyRmbCapital:
         CopyRmbCapital();
         break;
+    case KeyAction::OpenBatch:
+        view_.ShowBatchWindow(Choices());
+        break;
+    default: // the batch window's
+        return false;
     }
     return true;
 }
@@ -124,6 +129,7 @@ void Presenter::Combo1_Click() {
     }
     currencyIndex_ = *index;
     currency_ = CurrencyAt(*index);
+    view_.ChoicesChanged(Choices());
     if (!amount_.empty()) {
         Convert();
     }
@@ -264,6 +270,7 @@ void Presenter::Command1_Click(int index) {
         style_ = *style;
         view_.SetText(Box::Result, ApplyCaseStyle(view_.Text(Box::Result), *style));
         Keep(kCaseKey, kCaseStyleNames[static_cast<std::size_t>(*style)]);
+        view_.ChoicesChanged(Choices());
     }
 }
 
@@ -295,7 +302,8 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
         item(keyed(kCopyWordingCaption, KeyAction::CopyWording), WindowCommand::CopyWording,
              WordingOf(view_.Text(Box::Result)).has_value()),
         item(keyed(u"复制人民币大写", KeyAction::CopyRmbCapital), WindowCommand::CopyRmbCapital,
-             RmbCapital().has_value())};
+             RmbCapital().has_value()),
+        item(keyed(u"批量转换…", KeyAction::OpenBatch), WindowCommand::OpenBatch, true)};
     if (box == Box::Result) { // the wording's forms, each value checked when chosen
         const auto forms = [&](std::u16string_view caption, std::size_t first, std::size_t end) {
             MenuItem forms = item(caption, {}, true);
@@ -324,6 +332,7 @@ void Presenter::MenuChosen(Box box, const MenuAction& action) {
             form_.values[static_cast<std::size_t>(value->choice)] = value->value;
             Keep(value->choice);
             Convert();
+            view_.ChoicesChanged(Choices());
         }
     } else if (const auto* command = std::get_if<WindowCommand>(&action)) {
         switch (*command) {
@@ -333,12 +342,16 @@ void Presenter::MenuChosen(Box box, const MenuAction& action) {
         case WindowCommand::CopyRmbCapital:
             CopyRmbCapital();
             break;
+        case WindowCommand::OpenBatch:
+            view_.ShowBatchWindow(Choices());
+            break;
         case WindowCommand::DefaultForms:
             form_ = {};
             for (std::size_t k = 0; k < kFormChoiceCount; ++k) {
                 Keep(FormChoice(k));
             }
             Convert();
+            view_.ChoicesChanged(Choices());
             break;
         }
     } else {

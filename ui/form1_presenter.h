@@ -7,6 +7,7 @@
 #include "engine/wording_form.h"
 #include "ui/amount_history.h"
 #include "ui/form1_design.h"
+#include "ui/form3_presenter.h"
 #include "ui/link_look.h"
 #include "ui/setting_store.h"
 #include "ui/window_keys.h"
@@ -27,7 +28,7 @@ enum class Box { Amount, Result };
 // pastes, which are the presenter's.
 enum class EditCommand { Undo, Redo, Cut, Copy, Paste, Delete, SelectAll };
 // The window's own commands.
-enum class WindowCommand { CopyWording, CopyRmbCapital, DefaultForms };
+enum class WindowCommand { CopyWording, CopyRmbCapital, OpenBatch, DefaultForms };
 // A value of a choice of the wording's form.
 struct FormValue {
     FormChoice choice;
@@ -118,6 +119,10 @@ public:
 
     virtual void SetLinkLook(LinkLook look) = 0;
     virtual void ShowStatementWindow() = 0;
+    // The batch window: opened (or brought to the front) in the window's choices, and told of
+    // them as they change, should it be open.
+    virtual void ShowBatchWindow(const form3::Choices& choices) = 0;
+    virtual void ChoicesChanged(const form3::Choices& choices) = 0;
     virtual void OpenHomePage() = 0;
 };
 
@@ -184,6 +189,7 @@ private:
     // Writes the amount box and converts it: the box's own change notification is not an edit.
     void WriteAmount(std::u16string_view text, Selection selection);
     void Convert();
+    form3::Choices Choices() const { return {currencyIndex_, form_, style_}; }
     void Keep(FormChoice choice);
     void Keep(std::string_view key, std::string_view value);
     // Takes an edit of the amount box, written back when the box does not hold its clean text.

@@ -2,7 +2,7 @@
 // one, 确定 closes it, and its picture and web address open the home page.
 #pragma once
 
-#include <functional>
+#include "ui/one_window.h"
 
 namespace qev::form2 {
 
@@ -18,11 +18,13 @@ public:
     virtual void OpenHomePage() = 0;
 };
 
-// Opens the statement window: made by `make` when none is open, then shown restored and in
-// front. Returns the window open, or nothing when it could not be made.
-View* Open(const std::function<View*()>& make);
-// Told by the window as it closes.
-void Closed(const View& window);
+// There is never more than one statement window.
+inline View* Open(const std::function<View*()>& make) {
+    return OneWindow<View>::Open(make);
+}
+inline void Closed(const View& window) {
+    OneWindow<View>::Closed(window);
+}
 
 class Presenter {
 public:

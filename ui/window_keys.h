@@ -18,9 +18,10 @@ struct KeyStroke {
 inline constexpr char16_t kBackspaceKey = 0x08;
 inline constexpr char16_t kInsertKey = 0xf727; // outside any text: no letter is ever taken for it
 
-// What a key does, and where the focus must be for it to do it.
-enum class KeyAction { Undo, Redo, Paste, CopyWording, CopyRmbCapital };
-enum class KeyScope { AmountBox, Window };
+// What a key does, and where the focus must be for it to do it: the main window's amount box or
+// anywhere in that window; the batch window's amount column or anywhere in that window.
+enum class KeyAction { Undo, Redo, Paste, CopyWording, CopyRmbCapital, OpenBatch, CopyResults };
+enum class KeyScope { AmountBox, Window, BatchAmounts, BatchWindow };
 
 struct KeyBinding {
     KeyAction action;
@@ -31,7 +32,7 @@ struct KeyBinding {
 // The amount box's history and pastes are the presenter's, not the box's own; the wording and the
 // Chinese capital are copied from anywhere in the window. The first stroke of an action is the one
 // its menu entry shows.
-inline constexpr std::array<KeyBinding, 8> kWindowKeys = {{
+inline constexpr std::array<KeyBinding, 12> kWindowKeys = {{
     {KeyAction::Undo, KeyScope::AmountBox, {u'Z', true}},
     {KeyAction::Undo, KeyScope::AmountBox, {kBackspaceKey, false, false, true}},
     {KeyAction::Redo, KeyScope::AmountBox, {u'Y', true}},
@@ -40,13 +41,24 @@ inline constexpr std::array<KeyBinding, 8> kWindowKeys = {{
     {KeyAction::Paste, KeyScope::AmountBox, {kInsertKey, false, true}},
     {KeyAction::CopyWording, KeyScope::Window, {u'C', true, true}},
     {KeyAction::CopyRmbCapital, KeyScope::Window, {u'R', true, true}},
+    {KeyAction::OpenBatch, KeyScope::Window, {u'B', true}},
+    {KeyAction::CopyResults, KeyScope::BatchWindow, {u'C', true, true}},
+    {KeyAction::Paste, KeyScope::BatchAmounts, {u'V', true}},
+    {KeyAction::Paste, KeyScope::BatchAmounts, {kInsertKey, false, true}},
 }};
+
+// The window a scope is in: the keys of a whole window hold in its columns and boxes too.
+constexpr KeyScope WindowOf(KeyScope scope) {
+    return scope == KeyScope::AmountBox      ? KeyScope::Window
+           : scope == KeyScope::BatchAmounts ? KeyScope::BatchWindow
+                                             : scope;
+}
 
 // The action a stroke is bound to where the focus is: the window's keys hold in the amount box too.
 constexpr std::optional<KeyAction> BoundAction(KeyScope where, KeyStroke stroke) {
     for (const KeyBinding& binding : kWindowKeys) {
         if (binding.stroke == stroke &&
-            (binding.scope == where || binding.scope == KeyScope::Window)) {
+            (binding.scope == where || binding.scope == WindowOf(where))) {
             return binding.action;
         }
     }

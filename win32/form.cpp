@@ -31,6 +31,42 @@ void SetText(HWND window, std::u16string_view text) {
     SetWindowTextW(window, Wide(text).c_str());
 }
 
+std::optional<std::u16string> ClipboardText(HWND owner) {
+    std::optional<std::u16string> text;
+    if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(owner)) {
+        const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+        if (const auto* units = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
+            const std::u16string_view whole(units, GlobalSize(data) / sizeof(char16_t));
+            text = whole.substr(0, whole.find(u'\0'));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+bool SetClipboardText(HWND owner, std::u16string_view text) {
+    std::u16string windows;
+    for (const char16_t c : text) {
+        windows.append(c == u'\n' ? u"\r\n" : std::u16string(1, c));
+    }
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (windows.size() + 1) * sizeof(char16_t));
+    if (auto* units = memory ? static_cast<char16_t*>(GlobalLock(memory)) : nullptr) {
+        units[windows.copy(units, windows.size())] = u'\0';
+        GlobalUnlock(memory);
+        if (OpenClipboard(owner)) {
+            EmptyClipboard();
+            const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+            CloseClipboard();
+            if (set) {
+                return true;
+            }
+        }
+    }
+    GlobalFree(memory);
+    return false;
+}
+
 COLORREF ColourRef(std::uint32_t colour) {
     return colour & kSystemColour ? GetSysColor(static_cast<int>(colour & 0xff)) : colour;
 }

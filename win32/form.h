@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ constexpr int PixelsAtLeast(int twips, UINT dpi) {
 std::wstring Wide(std::u16string_view text);
 std::u16string TextOf(HWND window);
 void SetText(HWND window, std::u16string_view text);
+
+// The clipboard's text, and the clipboard given a text, on behalf of a window; line feeds go on as
+// Windows' line breaks.
+std::optional<std::u16string> ClipboardText(HWND owner);
+bool SetClipboardText(HWND owner, std::u16string_view text);
 
 // A design colour, 0x00BBGGRR or, with the top bit set, a system colour by its index.
 COLORREF ColourRef(std::uint32_t colour);

@@ -484,38 +484,6 @@ void Form1::ShowStatusNote(std::u16string_view note) {
     SetTimer(hwnd_, kStatusNoteTimer, form1::kStatusNoteMilliseconds, nullptr);
 }
 
-std::optional<std::u16string> Form1::ClipboardText() const {
-    std::optional<std::u16string> text;
-    if (IsClipboardFormatAvailable(CF_UNICODETEXT) && OpenClipboard(hwnd_)) {
-        const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-        if (const auto* units = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr) {
-            const std::u16string_view whole(units, GlobalSize(data) / sizeof(char16_t));
-            text = whole.substr(0, whole.find(u'\0'));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
-bool Form1::SetClipboardText(std::u16string_view text) {
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
-    if (auto* units = memory ? static_cast<char16_t*>(GlobalLock(memory)) : nullptr) {
-        units[text.copy(units, text.size())] = u'\0';
-        GlobalUnlock(memory);
-        if (OpenClipboard(hwnd_)) {
-            EmptyClipboard();
-            const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-            CloseClipboard();
-            if (set) {
-                return true;
-            }
-        }
-    }
-    GlobalFree(memory);
-    return false;
-}
-
 void Form1::SetLinkLook(LinkLook look) {
     label3Look_ = look;
     const HFONT font = (look.italic ? hoveredLinkFont_ : linkFont_).get();

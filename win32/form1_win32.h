@@ -6,6 +6,7 @@
 #include "ui/open_home_page.h"
 #include "win32/form.h"
 #include "win32/form2_win32.h"
+#include "win32/form3_win32.h"
 #include "win32/setting_store_win32.h"
 
 #include <array>
@@ -69,10 +70,16 @@ private:
     void PlaceBoxes(const form1::Layout& layout) override;
     void Beep() override { MessageBeep(MB_OK); }
     void ShowStatusNote(std::u16string_view note) override;
-    std::optional<std::u16string> ClipboardText() const override;
-    bool SetClipboardText(std::u16string_view text) override;
+    std::optional<std::u16string> ClipboardText() const override {
+        return win32::ClipboardText(hwnd_);
+    }
+    bool SetClipboardText(std::u16string_view text) override {
+        return win32::SetClipboardText(hwnd_, text);
+    }
     void SetLinkLook(LinkLook look) override;
     void ShowStatementWindow() override { Form2::Open(); }
+    void ShowBatchWindow(const form3::Choices& choices) override { Form3::Open(choices); }
+    void ChoicesChanged(const form3::Choices& choices) override { Form3::Follow(choices); }
     void OpenHomePage() override {
         qev::OpenHomePage(reinterpret_cast<NativeWindow>(hwnd_),
                           [this] { presenter_.HomePageNotOpened(); });

@@ -23,10 +23,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
 
@@ -285,6 +287,53 @@ private slots:
             QCOMPARE(next.statusBar()->currentMessage(), "");
             QCOMPARE(kept.value("case").toString(), "title");
         }
+    }
+
+    // Ctrl+B opens the batch window, the focus in its amount column; four rows pasted there, one
+    // blank, one that cannot be written out, then Ctrl+Shift+C: four lines on the clipboard, the
+    // result column scrolled with the amounts; the main window's case followed.
+    void batchWindow() {
+        auto* combo = window->findChild<QComboBox*>("Combo1"); // dollars, the design's form
+        combo->lineEdit()->selectAll();
+        Type(combo, "usd\r");
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>{}) {
+                if (action->text() == "恢复默认格式") {
+                    action->trigger();
+                }
+            }
+            if (menu) {
+                menu->close();
+            }
+        });
+        emit window->findChild<QPlainTextEdit*>("Text2")->customContextMenuRequested({5, 5});
+        QTest::mouseClick(Control("Command1(0)"), Qt::LeftButton);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->windowHandle(), Qt::Key_B, Qt::ControlModifier);
+        auto* batch = qobject_cast<QWidget*>(
+            QApplication::activeWindow() && QApplication::activeWindow()->objectName() == "Form3"
+                ? QApplication::activeWindow()
+                : nullptr);
+        QVERIFY(batch);
+        QCOMPARE(batch->windowTitle(), "批量转换");
+        auto* amounts = batch->findChild<QPlainTextEdit*>("Text1");
+        auto* results = batch->findChild<QPlainTextEdit*>("Text2");
+        QCOMPARE(QApplication::focusWidget(), amounts);
+        QGuiApplication::clipboard()->setText("1\n\nabc\n$1,234.50");
+        QTest::keyClick(amounts, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(batch->windowHandle(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(
+            QGuiApplication::clipboard()->text(),
+            "SAY US DOLLARS ONE ONLY\n\n无法转换：没有这种货币代码\nSAY US DOLLARS ONE THOUSAND "
+            "TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY");
+        amounts->setPlainText(QString("7\n").repeated(500));
+        amounts->verticalScrollBar()->setValue(300);
+        QCOMPARE(results->verticalScrollBar()->value(), 300);
+        QTest::mouseClick(Control("Command1(1)"), Qt::LeftButton); // Abc in the main window
+        QCOMPARE(results->document()->firstBlock().text(), "Say Us Dollars Seven Only");
+        batch->close();
     }
 
     // Drawn whole at any scale (the tests run at 1 and at 1.5): the link's underline, and the

@@ -132,6 +132,11 @@ public:
         log += look.italic || look == kLinkAtRest ? u"" : u"upright ";
     }
     void ShowStatementWindow() override { log += u"statement "; }
+    void ShowBatchWindow(const form3::Choices& to) override {
+        log += u"batch ";
+        choices = to;
+    }
+    void ChoicesChanged(const form3::Choices& to) override { choices = to; }
     void OpenHomePage() override { log += u"home "; }
 
     std::u16string amount, result, log, field;
@@ -142,6 +147,7 @@ public:
     form1::OuterSize size{8280, 3780}, minimum;
     std::optional<form1::Layout> placed;
     std::optional<std::u16string> clipboard;
+    form3::Choices choices;
     bool clipboardLocked = false;
     FakeSettings settings;
     form1::Presenter presenter{*this, settings};

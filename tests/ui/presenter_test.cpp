@@ -162,6 +162,23 @@ TEST(Form1, CaseButtons) {
     EXPECT_EQ(window.settings.values.at("case"), u"lower"); // the style last chosen, kept
 }
 
+// Ctrl+B and "批量转换…" open the batch window in the window's currency, form and letter case,
+// and every change of them is passed on to it.
+TEST(Form1, BatchWindowInTheWindowsChoices) {
+    FakeWindow window;
+    window.index = 14;
+    window.presenter.Combo1_Click();
+    EXPECT_TRUE(window.Press({u'B', true}, KeyScope::Window));
+    EXPECT_EQ(window.choices, (form3::Choices{14, {}, CaseStyle::Upper}));
+    window.Choose(Box::Result, form1::FormValue{FormChoice::Subunit, 1});
+    window.presenter.Command1_Click(2);
+    window.Choose(Box::Amount, form1::WindowCommand::OpenBatch);
+    WordingForm form;
+    form.values[0] = 1;
+    EXPECT_EQ(window.choices, (form3::Choices{14, form, CaseStyle::Lower}));
+    EXPECT_EQ(window.log, u"batch batch ");
+}
+
 // The wording alone (Ctrl+Shift+C), or the Chinese capital of an amount in yuan (Ctrl+Shift+R),
 // goes to the clipboard and the status bar says so. With none, or a clipboard that cannot be had,
 // nothing is copied and the key beeps; with none the boxes' menus offer none.
@@ -228,11 +245,11 @@ TEST(Form1, Menus) {
         }
         return shown;
     };
-    EXPECT_EQ(entries(Box::Result), u"01|0000|0|00|||0"); // then the forms and their default
+    EXPECT_EQ(entries(Box::Result), u"01|0000|0|001|||0"); // then the forms and their default
     window.Type(u"12");
     window.selection = {2, 0};
     window.clipboard = u"3a4";
-    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|10"); // its history is the presenter's
+    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|101"); // its history is the presenter's
     using enum form1::EditCommand;
     window.Choose(Box::Amount, Paste);
     EXPECT_EQ(window.AmountWithCaret(), u"34|");

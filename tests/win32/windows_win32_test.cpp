@@ -4,6 +4,7 @@
 #include "currency/currency_table.h"
 #include "tests/ui/result_box.h"
 #include "ui/form2_design.h"
+#include "ui/form3_design.h"
 #include "ui/open_home_page.h"
 #include "win32/form1_win32.h"
 #include "win32/form2_win32.h"
@@ -46,7 +47,10 @@ void Pump() {
 template <typename Table>
 HWND Control(HWND window, const Table& table, std::string_view name, int index = -1) {
     const auto place = std::find_if(table.begin(), table.end(), [&](const auto& control) {
-        return control.name == name && control.index == index;
+        if constexpr (requires { control.index; }) {
+            return control.name == name && control.index == index;
+        }
+        return control.name == name;
     });
     const int id = win32::ControlId(static_cast<std::size_t>(place - table.begin()));
     HWND found = GetDlgItem(window, id);
@@ -163,8 +167,10 @@ protected:
         statusBar = Form1Control("StatusBar1");
     }
     void TearDown() override {
-        for (HWND window; (window = FindWindowExW(nullptr, nullptr, nullptr, L"使用说明"));) {
-            DestroyWindow(window);
+        for (const wchar_t* title : {L"使用说明", L"批量转换"}) {
+            for (HWND window; (window = FindWindowExW(nullptr, nullptr, nullptr, title));) {
+                DestroyWindow(window);
+            }
         }
         DestroyWindow(form);
         Pump();
@@ -397,6 +403,36 @@ TEST_F(Windows, KeptChoicesAndRmbCapital) {
     SendMessageW(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), LPARAM(combo));
     Press(amountBox, 'R', true, true);
     EXPECT_EQ(Clipboard(form), u"人民币壹仟肆佰零玖元伍角整");
+}
+
+// Ctrl+B opens the batch window, the focus in its amount column; four rows pasted there, one
+// blank and one that cannot be written out, then Ctrl+Shift+C: four lines on the clipboard, with
+// Windows' line breaks; the result column scrolls with the amounts.
+TEST_F(Windows, BatchWindow) {
+    Press(amountBox, 'B', true);
+    const HWND batch = FindWindowW(nullptr, L"批量转换");
+    ASSERT_TRUE(batch);
+    const HWND amounts = Control(batch, form3::kControls, "Text1");
+    const HWND results = Control(batch, form3::kControls, "Text2");
+    EXPECT_EQ(GetFocus(), amounts);
+    Clipboard(form, u"1\r\n\r\nabc\r\n$1,234.50");
+    Press(amounts, 'V', true);
+    Press(amounts, 'C', true, true);
+    EXPECT_EQ(Clipboard(form), u"SAY US DOLLARS ONE ONLY\r\n\r\n无法转换：没有这种货币代码\r\n"
+                               u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY "
+                               u"CENTS ONLY");
+    std::u16string many;
+    for (int i = 0; i < 300; ++i) {
+        many += u"7\r\n";
+    }
+    Clipboard(form, many);
+    SendMessageW(amounts, EM_SETSEL, 0, -1);
+    Press(amounts, 'V', true);
+    SendMessageW(amounts, WM_VSCROLL, SB_PAGEDOWN, 0);
+    Pump();
+    EXPECT_GT(SendMessageW(results, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(results, EM_GETFIRSTVISIBLELINE, 0, 0),
+              SendMessageW(amounts, EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
 // The statement window: opened again, the one window comes back restored and in front, the
