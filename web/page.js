@@ -349,11 +349,12 @@ Module.onRuntimeInitialized = () => {
             element.classList.add('underline');
         }
         // The controls built later lie above the earlier ones, as in the design; the order of
-        // the page is the design's tab order.
+        // the page is the design's tab order, but for the status bar, which takes no focus on
+        // the desktops: its link comes last.
         const placed = control.kind === 'CurrencyList'
             ? make('div', { id: 'Combo1Box' }, element,
                 make('span', { className: 'drop', 'aria-hidden': 'true' }, '▾'),
-                make('ul', { id: 'Combo1List', role: 'listbox', hidden: true,
+                make('ul', { id: 'Combo1List', className: 'song', role: 'listbox', hidden: true,
                     'aria-label': control.accessibleName }))
             : element;
         placed.style.zIndex = order;
@@ -363,7 +364,8 @@ Module.onRuntimeInitialized = () => {
         controls[id] = element;
         built.push([control, placed]);
     }
-    for (const [control, placed] of built.sort((a, b) => a[0].tabPosition - b[0].tabPosition)) {
+    const tabOrder = control => (control.kind === 'StatusBar' ? Infinity : control.tabPosition);
+    for (const [control, placed] of built.sort((a, b) => tabOrder(a[0]) - tabOrder(b[0]))) {
         (control.name === 'Label3' ? controls.Picture1 : form1).append(placed);
     }
     const { Text1, Text2, Combo1, Label3, Picture1, StatusBar1 } = controls;
@@ -389,7 +391,7 @@ Module.onRuntimeInitialized = () => {
         setText(which, text) {
             box(which).value = text;
             if (which === Box.Result) {
-                resultSpoken.textContent = text;
+                resultSpoken.textContent = Text2.value;
             }
         },
         selectionIn(which) {
@@ -436,7 +438,8 @@ Module.onRuntimeInitialized = () => {
                 anchor > caret ? 'backward' : 'forward');
             Combo1.scrollLeft = 0;
         },
-        setCurrencyDropWidth: width => { Combo1List.style.minWidth = px(width) + 'px'; },
+        // As wide as that, or as the field, whichever is wider.
+        setCurrencyDropWidth: width => { Combo1List.style.width = `max(100%, ${px(width)}px)`; },
         currencyListScreenRoom: () => twips((document.documentElement.clientWidth -
             Combo1Box.getBoundingClientRect().left) / form1.scale),
         textWidth(text, font) {
