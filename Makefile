@@ -92,6 +92,9 @@ bench: deps
 	$(RELEASE_BUILD)/bench/qev-gui-bench
 	bench/startup.sh $(RELEASE_BUILD)/bench/qev-first-paint $(RELEASE_BUILD)/bench/bare-first-paint \
 		$(RELEASE_BUILD)/bench/chinese-first-paint
+	@if command -v chromium >/dev/null && command -v chromedriver >/dev/null && command -v em++ >/dev/null; \
+	then $(MAKE) web && bench/web_startup.py $(WEB_BUILD)/web/qev-amount-words.html; \
+	else echo "bench: no Chromium or Emscripten (make web and make test-web install them): the web page's start-up is left out"; fi
 
 # Installs into PREFIX (default /usr/local); `xargs rm < build/install_manifest.txt` undoes it.
 install: build
