@@ -24,9 +24,12 @@ struct AccessibleName {
     std::u16string_view name;
 };
 constexpr AccessibleName kAccessibleNames[] = {
-    {"Text1", -1, u"金额"},           {"Combo1", -1, u"币种"},
-    {"Text2", -1, u"英文大写"},       {"Command1", 0, u"全部大写"},
-    {"Command1", 1, u"每词首字母大写"}, {"Command1", 2, u"全部小写"},
+    {"Text1", -1, u"金额"},
+    {"Combo1", -1, u"币种"},
+    {"Text2", -1, u"英文大写"},
+    {"Command1", 0, u"全部大写"},
+    {"Command1", 1, u"每词首字母大写"},
+    {"Command1", 2, u"全部小写"},
     {"Label3", -1, u"声明"},
 };
 
@@ -98,8 +101,8 @@ val Form2Design() {
     design.set("clientHeight", form2::kClientHeight);
     design.set("songFacePoints", form2::kSongFacePoints);
     design.set("addressColour", CssColour(form2::kAddressColour));
-    design.set("picture", val(emscripten::typed_memory_view(sizeof kStatementPicture,
-                                                            kStatementPicture)));
+    design.set("picture",
+               val(emscripten::typed_memory_view(sizeof kStatementPicture, kStatementPicture)));
     design.set("controls", controls);
     return design;
 }

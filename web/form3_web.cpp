@@ -52,7 +52,8 @@ private:
 void OpenBatchWindow(const val& page, const form3::Choices& choices) {
     // The script takes the choices on to the window it makes.
     form3::Open([&]() -> form3::View* {
-        return page.call<val>("batchWindow", choices).as<WebForm3*>(emscripten::allow_raw_pointers());
+        return page.call<val>("batchWindow", choices)
+            .as<WebForm3*>(emscripten::allow_raw_pointers());
     });
 }
 
@@ -73,9 +74,8 @@ EMSCRIPTEN_BINDINGS(form3) {
         .function("Check1_Click", &Presenter::Check1_Click)
         .function("Command1_Click", &Presenter::Command1_Click);
     class_<form3::Choices>("BatchChoices");
-    class_<WebForm3, base<Presenter>>("Form3")
-        .constructor<val, const form3::Choices&>()
-        .function("keyDown", &WebForm3::KeyDown);
+    class_<WebForm3, base<Presenter>>("Form3").constructor<val, const form3::Choices&>().function(
+        "keyDown", &WebForm3::KeyDown);
 }
 
 } // namespace qev::web
