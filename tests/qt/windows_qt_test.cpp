@@ -110,6 +110,12 @@ private slots:
             if (control->inherits("QLabel")) {
                 QVERIFY(control->rect().contains(QRect(QPoint(), control->sizeHint())));
             }
+            // The song face on the captions, the boxes and the list, 10.5 points; only the link
+            // underlined; the buttons in the window's own font.
+            const bool song = QStringList{"Label1", "Label2", "Label3", "Text1", "Text2", "Combo1"}
+                                  .contains(name);
+            QCOMPARE(control->font().pointSizeF() == 10.5, song);
+            QCOMPARE(control->font().underline(), name == "Label3");
         }
     }
 
