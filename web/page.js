@@ -284,7 +284,7 @@ Module.onRuntimeInitialized = () => {
     // design's height; a screen narrower than the minimum shows the whole form scaled down.
     const fitted = [];
     const fit = (window, minWidth, maxWidth, height, placed) => {
-        const available = document.documentElement.clientWidth - 2 * 8;
+        const available = document.body.clientWidth;
         const scale = Math.min(1, available / minWidth);
         const width = Math.max(minWidth, Math.min(maxWidth, available / scale));
         Object.assign(window.style, {
@@ -294,7 +294,8 @@ Module.onRuntimeInitialized = () => {
         window.scale = scale;
         placed(width);
     };
-    window.addEventListener('resize', () => fitted.forEach(refit => refit()));
+    // The page's width changes with the browser's window, and with a scroll bar come or gone.
+    new ResizeObserver(() => fitted.forEach(refit => refit())).observe(document.body);
 
     // ---- The main window ----
     const form1 = document.getElementById('Form1');
