@@ -12,6 +12,7 @@ import random
 import subprocess
 import sys
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -104,6 +105,17 @@ def clipboard(put=None):
                                  "return t.value")
 
 
+def clipboard_changed_from(old):
+    """The clipboard read back once a write the browser carries out later has landed, or after
+    five seconds as it is."""
+    for _ in range(50):
+        text = clipboard()
+        if text != old:
+            break
+        time.sleep(0.1)
+    return text
+
+
 def choose_from_menu(*captions):
     """Follows menu entries by the start of their captions."""
     for caption in captions:
@@ -159,7 +171,7 @@ for what, code, amount, key, expected in copy_rows:
     type_into("Text1", amount)
     clipboard("before")
     keys((Keys.CONTROL, Keys.SHIFT, key))
-    check(what + " copied", clipboard(), expected)
+    check(what + " copied", clipboard_changed_from("before"), expected)
     check(what + "'s note", note(), "已复制：" + expected)
 
 # The currency list: a code typed, a name's start, a text that names none, an entry clicked.
@@ -211,10 +223,10 @@ check("statement shown", element("Form2").get_attribute("open"), "true")
 check("statement's third line", element("Label1_1").text, "3.本软件由Kestrune软件出品，用户可免费下载使用。官方网站：")
 element("Label4").click()
 element("Command1").click()
-check("statement closed", driver.find_elements("id", "Form2"), [])
+check("statement closed", driver.find_elements("css selector", "dialog[open]"), [])
 element("Label3").send_keys(Keys.ENTER)
 keys(Keys.ESCAPE)
-check("statement closed by Escape", driver.find_elements("id", "Form2"), [])
+check("statement closed by Escape", driver.find_elements("css selector", "dialog[open]"), [])
 element("StatusBar1Panel").click()
 check("home pages opened", driver.execute_script("return opened"), [HOME, HOME])
 driver.execute_script("window.open = () => null")
