@@ -5,6 +5,7 @@ RELEASE_BUILD ?= build-release
 ASAN_BUILD  ?= build-asan
 FUZZ_BUILD  ?= build-fuzz
 WINDOWS_BUILD ?= build-windows
+WEB_BUILD   ?= build-web
 FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
@@ -12,7 +13,7 @@ JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS   += --no-print-directory
 
 .PHONY: all deps configure build test test-sanitize fuzz run bench install package format clean \
-	windows test-windows
+	windows test-windows web test-web
 
 # A sanitizer report fails the test that caused it, child processes included, except the system
 # libraries' own faults and leaks, listed in scripts/asan.supp and scripts/lsan.supp.
@@ -59,6 +60,20 @@ windows: deps
 test-windows: build windows
 	ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
+# The web page, built with Emscripten: $(WEB_BUILD)/web/qev-amount-words.html, one file that opens
+# from a file or any static server. Debian's nodejs may not look in /usr/share/nodejs, where
+# Emscripten's JavaScript optimizer finds its parser.
+web:
+	@scripts/install-deps.sh web
+	@emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The page driven in headless Chromium, and its wordings beside the Linux qev-words'.
+test-web: web
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target qev-words
+	/usr/bin/python3 tests/web/page_test.py $(WEB_BUILD)/web/qev-amount-words.html $(BUILD)/cli/qev-words
+
 # The build's own lines are shown only when it fails: the program's output comes first.
 run: configure
 	@echo "run: building in $(BUILD)/ (the build's lines go to $(BUILD)/run-build.log)"
@@ -77,6 +92,9 @@ bench: deps
 	$(RELEASE_BUILD)/bench/qev-gui-bench
 	bench/startup.sh $(RELEASE_BUILD)/bench/qev-first-paint $(RELEASE_BUILD)/bench/bare-first-paint \
 		$(RELEASE_BUILD)/bench/chinese-first-paint
+	@if command -v chromium >/dev/null && command -v chromedriver >/dev/null && command -v em++ >/dev/null; \
+	then $(MAKE) web && bench/web_startup.py $(WEB_BUILD)/web/qev-amount-words.html; \
+	else echo "bench: no Chromium or Emscripten (make web and make test-web install them): the web page's start-up is left out"; fi
 
 # Installs into PREFIX (default /usr/local); `xargs rm < build/install_manifest.txt` undoes it.
 install: build
@@ -92,4 +110,4 @@ format:
 	git ls-files -z --cached --others --exclude-standard '*.cpp' '*.h' | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(RELEASE_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(RELEASE_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD)

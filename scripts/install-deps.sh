@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages this project builds, tests and runs with, when any is missing.
-# Quiet when everything is already there.
+# Quiet when everything is already there. `install-deps.sh web` adds what the web page needs
+# (make web, make test-web), and only then.
 set -euo pipefail
 
 packages=(
@@ -18,6 +19,10 @@ packages=(
     desktop-file-utils appstream # validators of the desktop entry and metainfo
     dpkg-dev file                # make package: dependencies from the programs' libraries
 )
+if [ "${1:-}" = web ]; then
+    # Emscripten, and headless Chromium driven by Selenium for the page's test and start-up.
+    packages+=(emscripten chromium chromium-driver python3-selenium)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

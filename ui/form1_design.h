@@ -73,6 +73,8 @@ std::u16string StatusPanelText();
 // follows, the wording after it cut to the panel's width.
 inline constexpr std::u16string_view kCopyWordingCaption = u"复制英文大写";
 inline constexpr std::u16string_view kCopiedNote = u"已复制：";
+// A copy the clipboard refused after it had taken it on.
+inline constexpr std::u16string_view kNotCopied = u"无法复制：剪贴板不可用";
 // The home page could not be handed to a browser.
 inline constexpr std::u16string_view kHomePageNotOpened = u"无法打开主页：没有可用的浏览器";
 // A text typed into the currency list's field that names no entry, before the text.

@@ -178,6 +178,12 @@ public:
     void StatusBar1_PanelClick() { view_.OpenHomePage(); }
     // The home page could not be opened: no browser, or none that took it.
     void HomePageNotOpened() { ShowNote(kHomePageNotOpened); }
+    // A copy the clipboard took on and then refused, as a browser's may: the copy beeps after all,
+    // and the status bar says so in place of the note that it was copied.
+    void ClipboardRefused() {
+        view_.Beep();
+        ShowNote(kNotCopied);
+    }
 
 private:
     void Combo1_Validate();

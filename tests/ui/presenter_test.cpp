@@ -408,7 +408,7 @@ TEST(Form1, Resizing) {
 // The link's looks after the pointer's steps, each look set once: "m" a move over the link, "l"
 // the pointer leaving it, "p" a move over Picture1, "1" and "2" a left and a right press, "u" a
 // release, which opens the statement window; a click on the status bar's panel opens the home
-// page, "n" a home page that could not be opened.
+// page, "n" a home page that could not be opened; "c" a copy the clipboard refused late.
 TEST(Form1, LinkAndStatusBar) {
     const std::pair<std::string, std::u16string> rows[] = {
         {"mm", u"hover "},
@@ -423,6 +423,7 @@ TEST(Form1, LinkAndStatusBar) {
         {"m1lul", u"hover red statement rest "},
         {"s", u"home "},
         {"n", u"无法打开主页：没有可用的浏览器 "},
+        {"c", u"beep 无法复制：剪贴板不可用 "},
     };
     for (const auto& [steps, log] : rows) {
         FakeWindow window;
@@ -430,6 +431,7 @@ TEST(Form1, LinkAndStatusBar) {
             step == 'm'   ? window.presenter.Label3_MouseMove()
             : step == 'l' ? window.presenter.Label3_MouseLeave()
             : step == 'n' ? window.presenter.HomePageNotOpened()
+            : step == 'c' ? window.presenter.ClipboardRefused()
             : step == 'p' ? window.presenter.Picture1_MouseMove()
             : step == 'u' ? window.presenter.Label3_MouseUp()
             : step == 's' ? window.presenter.StatusBar1_PanelClick()
