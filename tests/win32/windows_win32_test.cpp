@@ -312,7 +312,17 @@ TEST_F(Windows, EventsAndViewCalls) {
                           int(ListEntryText(141).size()), &widest);
     DeleteDC(dc);
     EXPECT_GT(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), widest.cx);
-    EXPECT_LT(SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), GetSystemMetrics(SM_CXSCREEN));
+    // Near the screen's right edge it drops no further than the edge.
+    RECT where, screen;
+    GetWindowRect(form, &where);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
+    SetWindowPos(form, nullptr, screen.right - 600, where.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    RECT list;
+    GetWindowRect(combo, &list);
+    EXPECT_LE(list.left + SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0), screen.right);
+    SetWindowPos(form, nullptr, where.left, where.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
     // A case button, then Ctrl+Shift+C with the focus on it: a key of the whole window.
     SendMessageW(Form1Control("Command1", 1), BM_CLICK, 0, 0);
