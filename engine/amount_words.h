@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/case_styles.h"
+#include "engine/result_text.h"
 #include "engine/wording_form.h"
 
 #include <array>
@@ -32,40 +33,10 @@ struct Conversion {
     bool converted = false;
 };
 
-// The frame of every Result text, kept here alone: the echo line's label, the wording line's label,
-// and the words that open each message standing in place of the words ("无法转换：…"). In UTF-16
-// for the windows and in UTF-8 for streams.
-template <typename Char>
-struct ResultFrame;
-
-template <>
-struct ResultFrame<char16_t> {
-    static constexpr std::u16string_view kEchoLabel = u"输入： ";
-    static constexpr std::u16string_view kWordingLabel = u"输出： ";
-    static constexpr std::u16string_view kNotConverted = u"无法转换";
-};
-
-template <>
-struct ResultFrame<char> {
-    static constexpr std::string_view kEchoLabel = "输入： ";
-    static constexpr std::string_view kWordingLabel = "输出： ";
-    static constexpr std::string_view kNotConverted = "无法转换";
-};
-
-// The line break of a Result text in the windows' result box.
-inline constexpr std::u16string_view kResultLineBreak = u"\r\n";
-
 // The limits an amount must keep to be written out: its currency's decimals, two or three, are
 // the most fraction digits that may be other than zeros.
 inline constexpr std::size_t kMaxIntegerDigits = 15;
 inline constexpr std::size_t kMaxFractionDigits = 3;
-
-// The messages of a Result text that carries no words.
-inline constexpr std::u16string_view kTooManyPointsMessage = u"无法转换：小数点多于一个";
-inline constexpr std::u16string_view kIntegerTooLongMessage = u"无法转换：整数部分超过15位";
-inline constexpr std::u16string_view kFractionTooLongMessage = u"无法转换：小数部分超过两位";
-inline constexpr std::u16string_view kThousandthsTooLongMessage = u"无法转换：小数部分超过三位";
-inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换：含有无效字符";
 
 // Why an amount cannot be written out.
 enum class AmountProblem {
