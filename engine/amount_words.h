@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/case_styles.h"
+#include "engine/padded_text.h"
 #include "engine/result_text.h"
 #include "engine/wording_form.h"
 
@@ -58,28 +59,13 @@ std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency
                               AmountProblem problem,
                               std::u16string_view lineBreak = kResultLineBreak);
 
-// A text kept with room after it, so that a short one is copied by one move of a fixed size. The
-// move copies the room too, on purpose: it writes past the text's end, and whatever is written
-// next goes over what it left there.
-template <typename Char>
-struct PaddedText {
-    PaddedText() : PaddedText(std::basic_string<Char>()) {}
-    explicit PaddedText(std::basic_string<Char> text);
-    std::basic_string<Char> padded; // the text, then the room
-    std::size_t size = 0;
-};
-
 // A currency's names and the wording's words in one letter style, made once, so that each Result
 // text is only copied together: no case mapping, no conversion and no allocation per amount. In
 // UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows. `lineBreak` parts
 // the Result text's two lines.
 //
-// For speed every piece is copied by a move of fixed size, not of its own length: the currency's
-// texts with their room (PaddedText; one longer than the room by its length), the echo's digits
-// from a full-width echo, and each word from a slot of fixed width. Each move writes past the end
-// of its piece on purpose, the next piece goes over it, and the last leaves characters past the end
-// of the Result text that are no part of it. Room() is the most all the moves of one Result text
-// can reach.
+// For speed every piece is copied by a move of fixed size, which writes past the end of the piece
+// (amount_words.cpp says how): Room() is the most all the moves of one Result text can reach.
 template <typename Char>
 class PreparedCurrency {
 public:
@@ -115,10 +101,11 @@ private:
 
     struct Words;       // the wording's words in the style, shared by every currency
     struct Thousandths; // the subunit words of the currencies divided in thousandths
-    // The rest of the Result text in a form other than the design's, from the integer words on.
+    // The rest of the Result text in a form other than the design's, from the integer words on;
+    // no move reaches past `limit`.
     template <std::size_t Decimals>
-    Char* WriteForm(Char* at, const std::array<int, 5>& values, const Char* fraction,
-                    int subunits) const;
+    Char* WriteForm(Char* at, const std::array<int, 5>& values, const Char* fraction, int subunits,
+                    const Char* limit) const;
 
     const Words& words_;
     const Thousandths* thousandths_; // none for a currency in hundredths
