@@ -316,7 +316,8 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
     const PreparedCurrency<char>& prepared = *options.prepared;
     char* room = outputs.Room(prepared.Room() + 1);
     AmountProblem problem = AmountProblem::None;
-    char* end = prepared.WriteResult(room, trimmed, problem);
+    char* wording = nullptr;
+    char* end = prepared.WriteResult(room, trimmed, problem, &wording);
     // The engine refuses every character that cannot be in an amount, save spaces among commas at
     // either end, which it cuts as blanks: each character is looked at here only where it refused
     // the amount or may have cut commas.
@@ -327,17 +328,13 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
         }
     }
     if (problem == AmountProblem::None) {
-        if (options.wordsOnly || options.rmbCapital) {
-            const std::string_view wording = *WordingOf(std::string_view(room, end - room));
-            char* at = options.wordsOnly ? room : room + (wording.data() - room);
-            if (options.rmbCapital) { // the Chinese capital where the English wording stood
-                std::string capital;
-                AppendUtf8(capital, *RmbCapitalOf(std::u16string(trimmed.begin(), trimmed.end()),
-                                                  options.form));
-                end = std::copy(capital.begin(), capital.end(), at);
-            } else {
-                end = std::copy(wording.begin(), wording.end(), at);
-            }
+        if (options.rmbCapital) { // the Chinese capital where the English wording stood
+            std::string capital;
+            AppendUtf8(capital, *RmbCapitalOf(std::u16string(trimmed.begin(), trimmed.end()),
+                                              options.form));
+            end = std::copy(capital.begin(), capital.end(), options.wordsOnly ? room : wording);
+        } else if (options.wordsOnly) {
+            end = std::copy(wording, end, room);
         }
         *end++ = '\n';
         outputs.Written(end);

@@ -421,7 +421,8 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
                                          const WordingForm& form)
     : words_(MadeFor<Words>(style, form)),
       thousandths_(currency.decimals == 3 ? &MadeFor<Thousandths>(style, form) : nullptr),
-      form_(form), designed_(form.EnglishAsDesigned()) {
+      wordingAt_(lineBreak.size() + ResultFrame<Char>::kWordingLabel.size()), form_(form),
+      designed_(form.EnglishAsDesigned()) {
     // A name, or other words, in the style as they follow a space, then a space.
     const auto part = [style](std::u16string_view text) {
         return Encoded<Char>(ApplyCaseStyleToPart(text, style)) + Char(' ');
@@ -474,7 +475,7 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
 template <typename Char>
 template <std::size_t Decimals, bool Designed>
 Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amount,
-                                    AmountProblem& problem) const {
+                                    AmountProblem& problem, Char** wording) const {
     const auto read = Read<Decimals>(amount);
     problem = read.problem;
     if (problem != AmountProblem::None) {
@@ -495,7 +496,11 @@ Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amoun
     const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + Decimals;
     at = Put(at, echoStart_, limit);
     Move(at, echo.data() + 4 * kGroups + Decimals - shown, kFullEcho, limit);
-    at = Put(at + shown, wordingStart_, limit);
+    at += shown;
+    if (wording != nullptr) {
+        *wording = at + wordingAt_;
+    }
+    at = Put(at, wordingStart_, limit);
 
     int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
     if constexpr (Decimals == 3) {
@@ -617,22 +622,22 @@ AmountProblem PreparedCurrency<Char>::AppendResult(std::basic_string<Char>& out,
     return problem;
 }
 
-template char* PreparedCurrency<char>::Write<2, true>(char*, std::string_view,
-                                                      AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<3, true>(char*, std::string_view,
-                                                      AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<2, false>(char*, std::string_view,
-                                                       AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<3, false>(char*, std::string_view,
-                                                       AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<2, true>(char*, std::string_view, AmountProblem&,
+                                                      char**) const;
+template char* PreparedCurrency<char>::Write<3, true>(char*, std::string_view, AmountProblem&,
+                                                      char**) const;
+template char* PreparedCurrency<char>::Write<2, false>(char*, std::string_view, AmountProblem&,
+                                                       char**) const;
+template char* PreparedCurrency<char>::Write<3, false>(char*, std::string_view, AmountProblem&,
+                                                       char**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<2, true>(char16_t*, std::u16string_view,
-                                                              AmountProblem&) const;
+                                                              AmountProblem&, char16_t**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<3, true>(char16_t*, std::u16string_view,
-                                                              AmountProblem&) const;
+                                                              AmountProblem&, char16_t**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<2, false>(char16_t*, std::u16string_view,
-                                                               AmountProblem&) const;
+                                                               AmountProblem&, char16_t**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<3, false>(char16_t*, std::u16string_view,
-                                                               AmountProblem&) const;
+                                                               AmountProblem&, char16_t**) const;
 template struct PaddedText<char>;
 template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;

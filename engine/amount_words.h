@@ -79,16 +79,18 @@ public:
                                std::basic_string_view<Char> amount) const;
 
     // The same, written at `at`: the end of the Result text (`at` itself when the amount cannot be
-    // written out). The buffer must have Room() free characters from `at` on, however short the
-    // text, since the moves write past its end; what stands after the returned end is scratch.
+    // written out), and in `wording`, when given, where its wording starts, after the second line's
+    // label. The buffer must have Room() free characters from `at` on, however short the text,
+    // since the moves write past its end; what stands after the returned end is scratch.
     // qev-words writes straight into its output block on this promise.
-    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const {
+    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem,
+                      Char** wording = nullptr) const {
         if (designed_) {
-            return thousandths_ ? Write<3, true>(at, amount, problem)
-                                : Write<2, true>(at, amount, problem);
+            return thousandths_ ? Write<3, true>(at, amount, problem, wording)
+                                : Write<2, true>(at, amount, problem, wording);
         }
-        return thousandths_ ? Write<3, false>(at, amount, problem)
-                            : Write<2, false>(at, amount, problem);
+        return thousandths_ ? Write<3, false>(at, amount, problem, wording)
+                            : Write<2, false>(at, amount, problem, wording);
     }
     std::size_t Room() const { return room_; }
 
@@ -97,7 +99,8 @@ private:
     // program is built, so that amounts in hundredths pay nothing for the third decimal of those
     // in thousandths, nor the design's form for the others.
     template <std::size_t Decimals, bool Designed>
-    Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+    Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem,
+                Char** wording) const;
 
     struct Words;       // the wording's words in the style, shared by every currency
     struct Thousandths; // the subunit words of the currencies divided in thousandths
@@ -111,6 +114,7 @@ private:
     const Thousandths* thousandths_; // none for a currency in hundredths
     PaddedText<Char> echoStart_;     // "输入： " and the code
     PaddedText<Char> wordingStart_;  // the line break, "输出： SAY ", the name and a space
+    std::size_t wordingAt_;          // where the wording starts in it: after "输出： "
     PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY"
     // The other forms' pieces. A name that follows its count: after any count, and after one.
     PaddedText<Char> namesAfter_[2];  // the currency's, when it follows the number, and a space
