@@ -3,9 +3,11 @@
 #include "currency/currency_table.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <iterator>
 #include <optional>
+#include <span>
 
 namespace qev {
 
@@ -158,30 +160,32 @@ constexpr Option kOptions[] = {
              "3 input could not be read or output not written.\n"},
 };
 
-// The names an option's value may take, in the order they are kept, and how many there are.
-constexpr std::pair<const std::string_view*, std::size_t> ValueNames(const Option& option) {
+// The names an option's value may take, in the order they are kept.
+constexpr std::span<const std::string_view> ValueNames(const Option& option) {
     if (option.does == Does::Case) {
-        return {std::begin(kCaseStyleNames), std::size(kCaseStyleNames)};
+        return kCaseStyleNames;
     }
-    return {kFormChoices[static_cast<std::size_t>(option.choice)].values.data(),
-            ValueCount(option.choice)};
+    const std::size_t choice = static_cast<std::size_t>(option.choice);
+    return std::span(kFormChoices[choice].values).first(ValueCount(option.choice));
 }
 
-// Whether the values usage shows for an option that takes a name ("amp|and|...") are each of
-// those the parser takes, once.
+// Whether the values usage shows for an option that takes a name ("amp|and|...") are those the
+// parser takes, each once.
 constexpr bool ShowsItsValues(const Option& option) {
     if (option.does != Does::Case && option.does != Does::Choose) {
         return true;
     }
-    const auto [names, count] = ValueNames(option);
-    std::size_t shown = 0;
-    for (std::string_view rest = option.values;; ++shown) {
+    const std::span<const std::string_view> names = ValueNames(option);
+    std::array<bool, 8> shown{}; // more than any option has values
+    for (std::string_view rest = option.values;;) {
         const std::string_view value = rest.substr(0, rest.find('|'));
-        if (std::count(names, names + count, value) != 1) {
+        const auto named = std::find(names.begin(), names.end(), value);
+        if (named == names.end() || shown[named - names.begin()]) {
             return false;
         }
+        shown[named - names.begin()] = true;
         if (value.size() == rest.size()) {
-            return shown + 1 == count;
+            return std::count(shown.begin(), shown.end(), true) == std::ssize(names);
         }
         rest.remove_prefix(value.size() + 1);
     }
@@ -190,10 +194,10 @@ static_assert(std::all_of(std::begin(kOptions), std::end(kOptions), ShowsItsValu
 
 // A message's list of the values an option takes: "say, say-total or none".
 std::string Alternatives(const Option& option) {
-    const auto [names, count] = ValueNames(option);
+    const std::span<const std::string_view> names = ValueNames(option);
     std::string list;
-    for (std::size_t i = 0; i < count; ++i) {
-        list += std::string(i == 0 ? "" : i + 1 == count ? " or " : ", ") + std::string(names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        list.append(i == 0 ? "" : i + 1 == names.size() ? " or " : ", ").append(names[i]);
     }
     return list;
 }
