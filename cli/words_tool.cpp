@@ -58,23 +58,37 @@ std::string ErrorResult(std::string_view amount, AmountProblem problem, const Op
     return bytes;
 }
 
+// One run over the amounts: what the command line asks for, the currency prepared once in its
+// style and form, and the two outputs.
+struct Run {
+    Run(const Options& options, ByteOutput& out, ByteOutput& err)
+        : options(options), prepared(options.currency, options.style, "\n", options.form),
+          outputs(out, err) {}
+
+    const Options& options;
+    const PreparedCurrency<char> prepared;
+    Outputs outputs;
+};
+
 // An amount rejected with a message on standard error: with --words-only its row on standard
 // output stays, empty, so the rows of a column of amounts keep their places.
-bool Reject(const std::string& message, const Options& options, Outputs& outputs) {
-    outputs.Err(message);
-    if (options.wordsOnly) {
-        outputs.Out("\n");
+bool Reject(const std::string& message, Run& run) {
+    run.outputs.Err(message);
+    if (run.options.wordsOnly) {
+        run.outputs.Out("\n");
     }
     return false;
 }
 
 // Writes the two lines of `amount`, which `trimmed` is without the blanks at its ends, or with
 // --words-only its wording alone; false when it was rejected or not convertible.
-bool Convert(std::string_view amount, std::string_view trimmed, const Options& options,
-             const PreparedCurrency<char>& prepared, Outputs& outputs) {
+bool Convert(std::string_view amount, std::string_view trimmed, Run& run) {
     if (trimmed.empty()) {
-        return Reject("qev-words: empty amount\n", options, outputs);
+        return Reject("qev-words: empty amount\n", run);
     }
+    const Options& options = run.options;
+    const PreparedCurrency<char>& prepared = run.prepared;
+    Outputs& outputs = run.outputs;
     char* room = outputs.Room(prepared.Room() + 1);
     AmountProblem problem = AmountProblem::None;
     char* wording = nullptr;
@@ -85,7 +99,7 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
     if (problem != AmountProblem::None || trimmed.front() == ',' || trimmed.back() == ',') {
         if (const std::string message = InvalidCharacterMessage(amount, trimmed);
             !message.empty()) {
-            return Reject(message, options, outputs);
+            return Reject(message, run);
         }
     }
     if (problem == AmountProblem::None) {
@@ -109,13 +123,11 @@ bool Convert(std::string_view amount, std::string_view trimmed, const Options& o
 }
 
 // Converts the amounts given as arguments: the exit status, 3 as soon as output fails.
-int ConvertAmounts(const Options& options, const PreparedCurrency<char>& prepared,
-                   Outputs& outputs) {
+int ConvertAmounts(Run& run) {
     bool allConverted = true;
-    for (const std::string_view amount : options.amounts) {
-        allConverted =
-            Convert(amount, TrimBlanks(amount), options, prepared, outputs) && allConverted;
-        if (outputs.Failed()) {
+    for (const std::string_view amount : run.options.amounts) {
+        allConverted = Convert(amount, TrimBlanks(amount), run) && allConverted;
+        if (run.outputs.Failed()) {
             return kExitIoError;
         }
     }
@@ -124,8 +136,7 @@ int ConvertAmounts(const Options& options, const PreparedCurrency<char>& prepare
 
 // Converts each line of the input that is not blank: the exit status, 3 as soon as input or
 // output fails.
-int ConvertLines(ByteInput& in, const Options& options, const PreparedCurrency<char>& prepared,
-                 Outputs& outputs) {
+int ConvertLines(ByteInput& in, Run& run) {
     Utf8Input text(in);
     LineReader reader(text);
     std::string_view line;
@@ -137,22 +148,21 @@ int ConvertLines(ByteInput& in, const Options& options, const PreparedCurrency<c
             return allConverted ? kExitConverted : kExitRejected;
         }
         if (next == LineReader::Next::ReadError) {
-            outputs.Err("qev-words: read error: " + reason + "\n");
+            run.outputs.Err("qev-words: read error: " + reason + "\n");
             return kExitIoError;
         }
         if (next == LineReader::Next::TooLong) {
-            allConverted = Reject("qev-words: line " + std::to_string(number) + " too long\n",
-                                  options, outputs);
+            allConverted = Reject("qev-words: line " + std::to_string(number) + " too long\n", run);
         } else {
             if (line.ends_with('\r')) {
                 line.remove_suffix(1);
             }
             const std::string_view amount = TrimBlanks(line);
             if (!amount.empty()) {
-                allConverted = Convert(line, amount, options, prepared, outputs) && allConverted;
+                allConverted = Convert(line, amount, run) && allConverted;
             }
         }
-        if (outputs.Failed()) {
+        if (run.outputs.Failed()) {
             return kExitIoError;
         }
     }
@@ -204,12 +214,10 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
     case Request::Convert:
         break;
     }
-    const PreparedCurrency<char> prepared(options.currency, options.style, "\n", options.form);
-    Outputs outputs(out, err);
-    const int status = options.amounts.empty() ? ConvertLines(in, options, prepared, outputs)
-                                               : ConvertAmounts(options, prepared, outputs);
-    outputs.Flush();
-    return outputs.Failed() ? kExitIoError : status;
+    Run run(options, out, err);
+    const int status = options.amounts.empty() ? ConvertLines(in, run) : ConvertAmounts(run);
+    run.outputs.Flush();
+    return run.outputs.Failed() ? kExitIoError : status;
 }
 
 } // namespace qev
