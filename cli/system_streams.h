@@ -2,6 +2,7 @@
 // system: file descriptors on Linux, handles (and the console) on Windows.
 #pragma once
 
+#include "cli/line_input.h"
 #include "cli/words_tool.h"
 
 #include <functional>

@@ -52,22 +52,6 @@ public:
     std::string text;
 };
 
-// UTF-16 that comes in pieces, handed on in UTF-8: a surrogate pair cut between two pieces stays
-// whole, and one left unpaired becomes U+FFFD.
-class Utf16Pieces {
-public:
-    // Appends the piece in UTF-8, but for a lead surrogate at its end, which waits for the next.
-    void Append(std::string& out, std::u16string_view piece);
-    // The text has ended: appends a lead surrogate still waiting, as U+FFFD.
-    void End(std::string& out);
-
-private:
-    char16_t lead_ = 0; // 0: none waiting
-};
-
-// A line of input longer than this is rejected without being held whole: no amount comes near.
-inline constexpr std::size_t kMaxLineLength = std::size_t{1} << 20;
-
 // Runs qev-words on the arguments that follow the program name, reading amounts from `in` when
 // none is given. `lineBuffered` writes each result at once instead of in blocks.
 int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput& out,

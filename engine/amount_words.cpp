@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -59,6 +61,33 @@ std::basic_string<Char> Encoded(std::string_view ascii) {
     return std::basic_string<Char>(ascii.begin(), ascii.end());
 }
 
+// Each piece of a Result text is copied by a move of fixed size, not of its own length: the
+// currency's texts with their room (PaddedText; one longer than the room by its length), the
+// echo's digits from a full-width echo, and each word from a slot of fixed width. Each move writes
+// past the end of its piece on purpose, the next piece goes over it, and the last leaves
+// characters past the end of the Result text that are no part of it. Room() is the most all the
+// moves of one Result text can reach: debug and sanitizer builds stop at a move that would reach
+// further, while a Release build pays nothing for the check.
+#if !defined(NDEBUG) || defined(__SANITIZE_ADDRESS__)
+#define QEV_CHECK_ROOM 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QEV_CHECK_ROOM 1
+#endif
+#endif
+
+// Moves `count` characters to `at`, where the Result text's room ends at `limit`.
+template <typename Char>
+void Move(Char* at, const Char* from, std::size_t count, [[maybe_unused]] const Char* limit) {
+#ifdef QEV_CHECK_ROOM
+    if (count > static_cast<std::size_t>(limit - at)) {
+        std::fputs("qev: a Result text passed the room Room() gave it\n", stderr);
+        std::abort();
+    }
+#endif
+    std::memcpy(at, from, count * sizeof(Char));
+}
+
 // Words kept in a slot of N characters, copied by one move of the whole slot; what the move
 // writes past their end is written over by what follows.
 template <typename Char, std::size_t N>
@@ -77,8 +106,8 @@ void Fill(Slot<Char, N>& slot, const std::basic_string<Char>& words) {
 }
 
 template <typename Char, std::size_t N>
-Char* Put(Char* at, const Slot<Char, N>& slot) {
-    std::memcpy(at, slot.text.data(), sizeof slot.text);
+Char* Put(Char* at, const Slot<Char, N>& slot, const Char* limit) {
+    Move(at, slot.text.data(), N, limit);
     return at + slot.size;
 }
 
@@ -87,11 +116,11 @@ Char* Put(Char* at, const Slot<Char, N>& slot) {
 constexpr std::size_t kTextRoom = 64;
 
 template <typename Char>
-Char* Put(Char* at, const PaddedText<Char>& text) {
+Char* Put(Char* at, const PaddedText<Char>& text, const Char* limit) {
     if (text.size <= kTextRoom) {
-        std::memcpy(at, text.padded.data(), kTextRoom * sizeof(Char));
+        Move(at, text.padded.data(), kTextRoom, limit);
     } else {
-        std::memcpy(at, text.padded.data(), text.size * sizeof(Char));
+        Move(at, text.padded.data(), text.size, limit);
     }
     return at + text.size;
 }
@@ -392,7 +421,8 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
                                          const WordingForm& form)
     : words_(MadeFor<Words>(style, form)),
       thousandths_(currency.decimals == 3 ? &MadeFor<Thousandths>(style, form) : nullptr),
-      form_(form), designed_(form.EnglishAsDesigned()) {
+      wordingAt_(lineBreak.size() + ResultFrame<Char>::kWordingLabel.size()), form_(form),
+      designed_(form.EnglishAsDesigned()) {
     // A name, or other words, in the style as they follow a space, then a space.
     const auto part = [style](std::u16string_view text) {
         return Encoded<Char>(ApplyCaseStyleToPart(text, style)) + Char(' ');
@@ -445,12 +475,19 @@ PreparedCurrency<Char>::PreparedCurrency(const SelectedCurrency& currency, CaseS
 template <typename Char>
 template <std::size_t Decimals, bool Designed>
 Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amount,
-                                    AmountProblem& problem) const {
+                                    AmountProblem& problem, Char** wording) const {
     const auto read = Read<Decimals>(amount);
     problem = read.problem;
     if (problem != AmountProblem::None) {
         return at;
     }
+    // Where the text's room ends, for the checks of its moves; a constant where nothing is checked,
+    // so that a Release build neither works it out nor keeps it.
+#ifdef QEV_CHECK_ROOM
+    const Char* const limit = at + room_;
+#else
+    constexpr const Char* limit = nullptr;
+#endif
     // The echo is the end of the full one that holds the amount's own digits.
     std::array<Char, 2 * kFullEcho> echo{};
     std::array<int, kGroups> values;
@@ -463,28 +500,33 @@ Char* PreparedCurrency<Char>::Write(Char* at, std::basic_string_view<Char> amoun
     echo[4 * kGroups - 1] = Char('.');
     std::copy(read.fraction.begin(), read.fraction.end(), &echo[4 * kGroups]);
     const std::size_t shown = read.integerSize + (read.integerSize - 1) / 3 + 1 + Decimals;
-    at = Put(at, echoStart_);
-    std::memcpy(at, echo.data() + 4 * kGroups + Decimals - shown, kFullEcho * sizeof(Char));
-    at = Put(at + shown, wordingStart_);
+    at = Put(at, echoStart_, limit);
+    Move(at, echo.data() + 4 * kGroups + Decimals - shown, kFullEcho, limit);
+    at += shown;
+    if (wording != nullptr) {
+        *wording = at + wordingAt_;
+    }
+    at = Put(at, wordingStart_, limit);
 
     int subunits = (read.fraction[0] - '0') * 10 + (read.fraction[1] - '0');
     if constexpr (Decimals == 3) {
         subunits = subunits * 10 + (read.fraction[2] - '0');
     }
     if constexpr (!Designed) {
-        return WriteForm<Decimals>(at, values, read.fraction.data(), subunits);
+        return WriteForm<Decimals>(at, values, read.fraction.data(), subunits, limit);
     }
     const Words& words = words_;
     for (std::size_t g = 0; g < kGroups; ++g) {
         if (values[g] != 0) { // an all-zero group has neither words nor a scale word
-            at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
+            at = Put(Put(at, words.groups[values[g]], limit), words.scales[g], limit);
         }
     }
     // "& FIFTY CENTS ONLY", the subunit as stored whatever the number
     if constexpr (Decimals == 2) {
-        return Put(Put(at, words.hundredths[subunits]), endings_[subunits != 0]);
+        return Put(Put(at, words.hundredths[subunits], limit), endings_[subunits != 0], limit);
     } else {
-        return Put(Put(at, thousandths_->slots[0][subunits]), endings_[subunits != 0]);
+        return Put(Put(at, thousandths_->slots[0][subunits], limit), endings_[subunits != 0],
+                   limit);
     }
 }
 
@@ -492,13 +534,13 @@ template <typename Char>
 template <std::size_t Decimals>
 [[gnu::always_inline]] inline Char*
 PreparedCurrency<Char>::WriteForm(Char* at, const std::array<int, kGroups>& values,
-                                  const Char* fraction, int subunits) const {
+                                  const Char* fraction, int subunits, const Char* limit) const {
     const Words& words = words_;
     const Char* integer = at;
     if (form_[FormChoice::Numbering] == 0) {
         for (std::size_t g = 0; g < kGroups; ++g) {
             if (values[g] != 0) {
-                at = Put(Put(at, words.groups[values[g]]), words.scales[g]);
+                at = Put(Put(at, words.groups[values[g]], limit), words.scales[g], limit);
             }
         }
     } else {
@@ -513,18 +555,18 @@ PreparedCurrency<Char>::WriteForm(Char* at, const std::array<int, kGroups>& valu
             const int lakhs = int(n / 100000), thousands = int(n / 1000 % 100),
                       rest = int(n % 1000);
             if (lakhs != 0) {
-                at = Put(Put(at, words.groups[lakhs]), words.indianScales[1]);
+                at = Put(Put(at, words.groups[lakhs], limit), words.indianScales[1], limit);
             }
             if (thousands != 0) {
-                at = Put(Put(at, words.groups[thousands]), words.indianScales[0]);
+                at = Put(Put(at, words.groups[thousands], limit), words.indianScales[0], limit);
             }
             if (rest != 0) {
-                at = Put(at, words.groups[rest]);
+                at = Put(at, words.groups[rest], limit);
             }
         };
         if (const std::int64_t crores = number / 10000000; crores != 0) {
             count(crores);
-            at = Put(at, words.indianScales[2]);
+            at = Put(at, words.indianScales[2], limit);
         }
         count(number % 10000000);
     }
@@ -532,41 +574,43 @@ PreparedCurrency<Char>::WriteForm(Char* at, const std::array<int, kGroups>& valu
     const bool after = namesAfter_[0].size != 0;
     // "& FIFTY CENTS" alone before the name, as designed; "ZERO" in every other form.
     if (at == integer && (subunitForm != 0 || after)) {
-        at = Put(at, words.zero);
+        at = Put(at, words.zero, limit);
     }
     const bool one = values == std::array<int, kGroups>{0, 0, 0, 0, 1};
     // The cheque's fraction, and the digits after POINT, belong to the number: the currency
     // follows them ("ONE AND 21/100 US DOLLARS").
     const bool nameLast = subunitForm >= 3;
     if (after && !nameLast) {
-        at = Put(at, namesAfter_[one]);
+        at = Put(at, namesAfter_[one], limit);
     }
     if (subunitForm < 2 && subunits != 0) { // "& FIFTY CENTS", "AND FIFTY CENTS"
         if constexpr (Decimals == 2) {
-            at = subunitForm == 0 ? Put(at, words.hundredths[subunits])
-                                  : Put(at, words.andHundredths[subunits]);
+            at = subunitForm == 0 ? Put(at, words.hundredths[subunits], limit)
+                                  : Put(at, words.andHundredths[subunits], limit);
         } else {
-            at = Put(at, thousandths_->slots[subunitForm][subunits]);
+            at = Put(at, thousandths_->slots[subunitForm][subunits], limit);
         }
         // The subunit's name ends the text, with "ONLY" when the form always has it.
-        at = Put(at, subunitEnds_[subunits == 1]);
+        at = Put(at, subunitEnds_[subunits == 1], limit);
         return at[-1] == Char(' ') ? at - 1 : at;
     } else if (subunitForm == 2 && subunits != 0) { // "AND CENTS FIFTY"
-        at = Put(Put(at, subunitFirst_), words.groups[subunits]);
+        at = Put(Put(at, subunitFirst_, limit), words.groups[subunits], limit);
     } else if (subunitForm == 3) { // "AND 50/100", always
-        at = Put(std::copy_n(fraction, Decimals, Put(at, words.andWord)), fractionEnd_);
+        at = Put(at, words.andWord, limit);
+        Move(at, fraction, Decimals, limit);
+        at = Put(at + Decimals, fractionEnd_, limit);
     } else if (subunitForm == 4 && subunits != 0) { // "AND POINT FIVE ZERO", digit by digit
-        at = Put(at, words.andPoint);
+        at = Put(at, words.andPoint, limit);
         for (std::size_t i = 0; i < Decimals; ++i) {
-            at = fraction[i] == Char('0') ? Put(at, words.zero)
-                                          : Put(at, words.groups[fraction[i] - '0']);
+            at = fraction[i] == Char('0') ? Put(at, words.zero, limit)
+                                          : Put(at, words.groups[fraction[i] - '0'], limit);
         }
     }
     if (after && nameLast) {
-        at = Put(at, namesAfter_[one && subunitForm == 4 && subunits == 0]);
+        at = Put(at, namesAfter_[one && subunitForm == 4 && subunits == 0], limit);
     }
     if (form_[FormChoice::Closing] != 2 || subunits == 0) { // "ONLY" after whole amounts alone
-        at = Put(at, only_);
+        at = Put(at, only_, limit);
     }
     // Without "ONLY", nothing follows the last word.
     return at[-1] == Char(' ') ? at - 1 : at;
@@ -584,22 +628,22 @@ AmountProblem PreparedCurrency<Char>::AppendResult(std::basic_string<Char>& out,
     return problem;
 }
 
-template char* PreparedCurrency<char>::Write<2, true>(char*, std::string_view,
-                                                      AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<3, true>(char*, std::string_view,
-                                                      AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<2, false>(char*, std::string_view,
-                                                       AmountProblem&) const;
-template char* PreparedCurrency<char>::Write<3, false>(char*, std::string_view,
-                                                       AmountProblem&) const;
+template char* PreparedCurrency<char>::Write<2, true>(char*, std::string_view, AmountProblem&,
+                                                      char**) const;
+template char* PreparedCurrency<char>::Write<3, true>(char*, std::string_view, AmountProblem&,
+                                                      char**) const;
+template char* PreparedCurrency<char>::Write<2, false>(char*, std::string_view, AmountProblem&,
+                                                       char**) const;
+template char* PreparedCurrency<char>::Write<3, false>(char*, std::string_view, AmountProblem&,
+                                                       char**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<2, true>(char16_t*, std::u16string_view,
-                                                              AmountProblem&) const;
+                                                              AmountProblem&, char16_t**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<3, true>(char16_t*, std::u16string_view,
-                                                              AmountProblem&) const;
+                                                              AmountProblem&, char16_t**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<2, false>(char16_t*, std::u16string_view,
-                                                               AmountProblem&) const;
+                                                               AmountProblem&, char16_t**) const;
 template char16_t* PreparedCurrency<char16_t>::Write<3, false>(char16_t*, std::u16string_view,
-                                                               AmountProblem&) const;
+                                                               AmountProblem&, char16_t**) const;
 template struct PaddedText<char>;
 template struct PaddedText<char16_t>;
 template class PreparedCurrency<char>;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "engine/case_styles.h"
+#include "engine/padded_text.h"
+#include "engine/result_text.h"
 #include "engine/wording_form.h"
 
 #include <array>
@@ -32,40 +34,10 @@ struct Conversion {
     bool converted = false;
 };
 
-// The frame of every Result text, kept here alone: the echo line's label, the wording line's label,
-// and the words that open each message standing in place of the words ("无法转换：…"). In UTF-16
-// for the windows and in UTF-8 for streams.
-template <typename Char>
-struct ResultFrame;
-
-template <>
-struct ResultFrame<char16_t> {
-    static constexpr std::u16string_view kEchoLabel = u"输入： ";
-    static constexpr std::u16string_view kWordingLabel = u"输出： ";
-    static constexpr std::u16string_view kNotConverted = u"无法转换";
-};
-
-template <>
-struct ResultFrame<char> {
-    static constexpr std::string_view kEchoLabel = "输入： ";
-    static constexpr std::string_view kWordingLabel = "输出： ";
-    static constexpr std::string_view kNotConverted = "无法转换";
-};
-
-// The line break of a Result text in the windows' result box.
-inline constexpr std::u16string_view kResultLineBreak = u"\r\n";
-
 // The limits an amount must keep to be written out: its currency's decimals, two or three, are
 // the most fraction digits that may be other than zeros.
 inline constexpr std::size_t kMaxIntegerDigits = 15;
 inline constexpr std::size_t kMaxFractionDigits = 3;
-
-// The messages of a Result text that carries no words.
-inline constexpr std::u16string_view kTooManyPointsMessage = u"无法转换：小数点多于一个";
-inline constexpr std::u16string_view kIntegerTooLongMessage = u"无法转换：整数部分超过15位";
-inline constexpr std::u16string_view kFractionTooLongMessage = u"无法转换：小数部分超过两位";
-inline constexpr std::u16string_view kThousandthsTooLongMessage = u"无法转换：小数部分超过三位";
-inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换：含有无效字符";
 
 // Why an amount cannot be written out.
 enum class AmountProblem {
@@ -87,28 +59,13 @@ std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency
                               AmountProblem problem,
                               std::u16string_view lineBreak = kResultLineBreak);
 
-// A text kept with room after it, so that a short one is copied by one move of a fixed size. The
-// move copies the room too, on purpose: it writes past the text's end, and whatever is written
-// next goes over what it left there.
-template <typename Char>
-struct PaddedText {
-    PaddedText() : PaddedText(std::basic_string<Char>()) {}
-    explicit PaddedText(std::basic_string<Char> text);
-    std::basic_string<Char> padded; // the text, then the room
-    std::size_t size = 0;
-};
-
 // A currency's names and the wording's words in one letter style, made once, so that each Result
 // text is only copied together: no case mapping, no conversion and no allocation per amount. In
 // UTF-8 (char) for streams of amounts, in UTF-16 (char16_t) for the windows. `lineBreak` parts
 // the Result text's two lines.
 //
-// For speed every piece is copied by a move of fixed size, not of its own length: the currency's
-// texts with their room (PaddedText; one longer than the room by its length), the echo's digits
-// from a full-width echo, and each word from a slot of fixed width. Each move writes past the end
-// of its piece on purpose, the next piece goes over it, and the last leaves characters past the end
-// of the Result text that are no part of it. Room() is the most all the moves of one Result text
-// can reach.
+// For speed every piece is copied by a move of fixed size, which writes past the end of the piece
+// (amount_words.cpp says how): Room() is the most all the moves of one Result text can reach.
 template <typename Char>
 class PreparedCurrency {
 public:
@@ -122,16 +79,18 @@ public:
                                std::basic_string_view<Char> amount) const;
 
     // The same, written at `at`: the end of the Result text (`at` itself when the amount cannot be
-    // written out). The buffer must have Room() free characters from `at` on, however short the
-    // text, since the moves write past its end; what stands after the returned end is scratch.
+    // written out), and in `wording`, when given, where its wording starts, after the second line's
+    // label. The buffer must have Room() free characters from `at` on, however short the text,
+    // since the moves write past its end; what stands after the returned end is scratch.
     // qev-words writes straight into its output block on this promise.
-    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const {
+    Char* WriteResult(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem,
+                      Char** wording = nullptr) const {
         if (designed_) {
-            return thousandths_ ? Write<3, true>(at, amount, problem)
-                                : Write<2, true>(at, amount, problem);
+            return thousandths_ ? Write<3, true>(at, amount, problem, wording)
+                                : Write<2, true>(at, amount, problem, wording);
         }
-        return thousandths_ ? Write<3, false>(at, amount, problem)
-                            : Write<2, false>(at, amount, problem);
+        return thousandths_ ? Write<3, false>(at, amount, problem, wording)
+                            : Write<2, false>(at, amount, problem, wording);
     }
     std::size_t Room() const { return room_; }
 
@@ -140,19 +99,22 @@ private:
     // program is built, so that amounts in hundredths pay nothing for the third decimal of those
     // in thousandths, nor the design's form for the others.
     template <std::size_t Decimals, bool Designed>
-    Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem) const;
+    Char* Write(Char* at, std::basic_string_view<Char> amount, AmountProblem& problem,
+                Char** wording) const;
 
     struct Words;       // the wording's words in the style, shared by every currency
     struct Thousandths; // the subunit words of the currencies divided in thousandths
-    // The rest of the Result text in a form other than the design's, from the integer words on.
+    // The rest of the Result text in a form other than the design's, from the integer words on;
+    // no move reaches past `limit`.
     template <std::size_t Decimals>
-    Char* WriteForm(Char* at, const std::array<int, 5>& values, const Char* fraction,
-                    int subunits) const;
+    Char* WriteForm(Char* at, const std::array<int, 5>& values, const Char* fraction, int subunits,
+                    const Char* limit) const;
 
     const Words& words_;
     const Thousandths* thousandths_; // none for a currency in hundredths
     PaddedText<Char> echoStart_;     // "输入： " and the code
     PaddedText<Char> wordingStart_;  // the line break, "输出： SAY ", the name and a space
+    std::size_t wordingAt_;          // where the wording starts in it: after "输出： "
     PaddedText<Char> endings_[2];    // "ONLY"; the subunit name, a space and "ONLY"
     // The other forms' pieces. A name that follows its count: after any count, and after one.
     PaddedText<Char> namesAfter_[2];  // the currency's, when it follows the number, and a space

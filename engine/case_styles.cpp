@@ -1,6 +1,5 @@
 #include "engine/case_styles.h"
 
-#include "engine/amount_words.h"
 #include "engine/text_services.h"
 
 #include <algorithm>
@@ -117,56 +116,6 @@ std::optional<CaseStyle> CaseStyleNamed(std::string_view name) {
     return named == std::end(kCaseStyleNames)
                ? std::nullopt
                : std::optional(static_cast<CaseStyle>(named - std::begin(kCaseStyleNames)));
-}
-
-namespace {
-
-// A paragraph break, as some text boxes end their lines.
-template <typename Char>
-constexpr std::basic_string_view<Char> kParagraph;
-template <>
-constexpr std::u16string_view kParagraph<char16_t> = u"\u2029";
-template <>
-constexpr std::string_view kParagraph<char> = "\u2029";
-
-template <typename Char>
-std::optional<std::basic_string_view<Char>> Wording(std::basic_string_view<Char> text) {
-    using Frame = ResultFrame<Char>;
-    // Where the line starting at `from` ends, and where the next one starts.
-    const auto lineEnd = [&](std::size_t from) {
-        const std::size_t feed = text.find(Char('\n'), from);
-        const std::size_t paragraph = text.find(kParagraph<Char>, from);
-        const std::size_t end = std::min(feed, paragraph);
-        if (end == std::basic_string_view<Char>::npos) {
-            return std::pair{text.size(), text.size()};
-        }
-        const std::size_t next = end + (end == feed ? 1 : kParagraph<Char>.size());
-        return std::pair{end > from && end == feed && text[end - 1] == Char('\r') ? end - 1 : end,
-                         next};
-    };
-    const auto [firstEnd, second] = lineEnd(0);
-    if (second == firstEnd && second == text.size()) {
-        return std::nullopt; // one line only
-    }
-    const std::basic_string_view<Char> line = text.substr(second, lineEnd(second).first - second);
-    if (!line.starts_with(Frame::kWordingLabel)) {
-        return std::nullopt;
-    }
-    const std::basic_string_view<Char> wording = line.substr(Frame::kWordingLabel.size());
-    if (wording.empty() || wording.starts_with(Frame::kNotConverted)) {
-        return std::nullopt;
-    }
-    return wording;
-}
-
-} // namespace
-
-std::optional<std::u16string_view> WordingOf(std::u16string_view text) {
-    return Wording(text);
-}
-
-std::optional<std::string_view> WordingOf(std::string_view text) {
-    return Wording(text);
 }
 
 } // namespace qev

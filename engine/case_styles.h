@@ -39,12 +39,4 @@ std::u16string ApplyCaseStyle(std::u16string_view text, CaseStyle style);
 // cut, and "Abc" capitalises its first character too.
 std::u16string ApplyCaseStyleToPart(std::u16string_view part, CaseStyle style);
 
-// The wording in a result box's text: its second line after the label "输出： ", exactly as it
-// stands there, in whatever letter style, with the clerk's own edits; nothing when there is no
-// such line or it carries an error message ("无法转换：…") instead of words. Lines end with LF,
-// CR LF or U+2029 (a paragraph break, as some text boxes hold them). In UTF-16 for the windows,
-// in UTF-8 for streams.
-std::optional<std::u16string_view> WordingOf(std::u16string_view text);
-std::optional<std::string_view> WordingOf(std::string_view text);
-
 } // namespace qev

@@ -1,6 +1,7 @@
 // qev-words reading amounts from standard input, on any bytes: invalid UTF-8, NUL bytes, CRs,
 // lines longer than a rejected amount's quote, UTF-16 after its byte-order mark, all coming in
 // pieces of any size. Very long lines are the command's tests' to check.
+#include "cli/line_input.h"
 #include "cli/words_tool.h"
 #include "fuzz/fuzz_support.h"
 

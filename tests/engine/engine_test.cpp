@@ -25,6 +25,10 @@ const SelectedCurrency kUsDollars{u"US Dollars", u"USD",        u"cents", 2,
 const SelectedCurrency kDinars{u"Kuwaiti Dinar",  u"KWD",  u"fils", 3, u"Kuwaiti Dinar",
                                u"Kuwaiti Dinars", u"fils", u"fils"};
 
+std::string Ascii(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
 TEST(Engine, ThreeDigitsToWords) {
     const struct {
         std::u16string_view group, words;
@@ -260,6 +264,65 @@ TEST(Engine, WordingForms) {
     }
 }
 
+// Names longer than the 64 characters a currency's texts are kept with room for, in each form and
+// each agreement that writes them: the whole Result text, written in place within Room().
+TEST(Engine, NamesLongerThanTheirRoom) {
+    const std::u16string realm =
+        u" OF THE UNITED PROVINCES BEYOND THE SEVEN SEAS AND THE NINE RIVERS";
+    const std::u16string stored = u"CROWNS (STORED)" + realm, crown = u"CROWN" + realm,
+                         crowns = u"CROWNS" + realm, storedPence = u"PENCE (STORED)" + realm,
+                         penny = u"PENNY" + realm, pence = u"PENCE" + realm;
+    const struct {
+        std::string_view form; // as in WordingForms
+        std::u16string_view amount, echo;
+        std::u16string wording;
+        std::size_t decimals = 2;
+    } rows[] = {
+        {"0000000", u"21.5", u"21.50",
+         u"SAY " + stored + u" TWENTY ONE & FIFTY " + storedPence + u" ONLY"},
+        {"0000000", u"1", u"1.00", u"SAY " + stored + u" ONE ONLY"},
+        {"0000000", u"0.5", u"0.500",
+         u"SAY " + stored + u" & FIVE HUNDRED " + storedPence + u" ONLY", 3},
+        {"1000000", u"1.01", u"1.01", u"SAY " + stored + u" ONE AND ONE " + penny + u" ONLY"},
+        {"1010000", u"21.5", u"21.50", u"SAY " + stored + u" TWENTY ONE AND FIFTY " + pence},
+        {"2000000", u"21.5", u"21.50",
+         u"SAY " + stored + u" TWENTY ONE AND " + storedPence + u" FIFTY ONLY"},
+        {"3001000", u"21.5", u"21.50", u"SAY TWENTY ONE AND 50/100 " + crowns + u" ONLY"},
+        {"0001000", u"1.01", u"1.01", u"SAY ONE " + crown + u" & ONE " + penny + u" ONLY"},
+        {"0201000", u"21.5", u"21.50", u"TWENTY ONE " + crowns + u" & FIFTY " + pence + u" ONLY"},
+        {"0021000", u"21", u"21.00", u"SAY TWENTY ONE " + crowns + u" ONLY"},
+        {"4001000", u"1", u"1.00", u"SAY ONE " + crown + u" ONLY"},
+        {"1001001", u"999999999999999.999", u"999,999,999,999,999.999",
+         u"SAY NINE HUNDRED AND NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE "
+         u"CRORE NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE " +
+             crowns + u" AND NINE HUNDRED AND NINETY NINE " + pence + u" ONLY",
+         3},
+        {"4001001", u"999999999999999.99", u"999,999,999,999,999.99",
+         u"SAY NINE HUNDRED AND NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE "
+         u"CRORE NINETY NINE LAKH NINETY NINE THOUSAND NINE HUNDRED AND NINETY NINE AND POINT NINE "
+         u"NINE " +
+             crowns + u" ONLY"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.form) + " " + Ascii(row.amount));
+        WordingForm form;
+        for (std::size_t k = 0; k < row.form.size(); ++k) {
+            form.values[k] = static_cast<std::uint8_t>(row.form[k] - '0');
+        }
+        const SelectedCurrency currency{stored, u"LNG", storedPence, row.decimals,
+                                        crown,  crowns, penny,       pence};
+        const PreparedCurrency<char16_t> prepared(currency, CaseStyle::Upper, u"\r\n", form);
+        const std::u16string guard(8, u'#');
+        std::u16string block(prepared.Room(), u' ');
+        block += guard;
+        AmountProblem problem = AmountProblem::None;
+        char16_t* end = prepared.WriteResult(block.data(), row.amount, problem);
+        EXPECT_EQ(std::u16string(block.data(), end),
+                  u"输入： LNG" + std::u16string(row.echo) + u"\r\n输出： " + row.wording);
+        EXPECT_EQ(block.substr(prepared.Room()), guard) << "a move passed the room";
+    }
+}
+
 TEST(Engine, AmountToWordsTakesAnyLength) {
     // Far beyond any 16-bit count: zeros lose nothing, anything else is refused.
     const std::u16string zeros(70000, u'0');
@@ -273,10 +336,6 @@ TEST(Engine, AmountToWordsTakesAnyLength) {
     const Conversion huge = AmountToWords(u"9" + zeros, kUsDollars);
     EXPECT_FALSE(huge.converted);
     EXPECT_EQ(huge.text, u"输入： USD9" + zeros + u"\r\n输出： 无法转换：整数部分超过15位");
-}
-
-std::string Ascii(std::u16string_view text) {
-    return {text.begin(), text.end()};
 }
 
 // Random amounts of 1 to 15 integer digits and up to the currency's decimals, in random forms,
