@@ -28,10 +28,8 @@ RowWording::Line RowWording::Of(std::u16string_view row) {
     const PreparedCurrency<char16_t>& prepared = Prepared(index);
     buffer_.resize(std::max(buffer_.size(), prepared.Room()));
     AmountProblem problem = AmountProblem::None;
-    const std::u16string_view text(
-        buffer_.data(),
-        static_cast<std::size_t>(prepared.WriteResult(buffer_.data(), read.amount, problem) -
-                                 buffer_.data()));
+    char16_t* wording = nullptr;
+    const char16_t* end = prepared.WriteResult(buffer_.data(), read.amount, problem, &wording);
     const std::size_t decimals = CurrencyFieldsAt(index).decimals;
     if (problem != AmountProblem::None) {
         return {std::u16string(MessageOf(problem, decimals))};
@@ -42,7 +40,8 @@ RowWording::Line RowWording::Of(std::u16string_view row) {
         }
         return {*RmbCapitalOf(read.amount, form_), true};
     }
-    return {std::u16string(*WordingOf(text)), true};
+    return {std::u16string(std::u16string_view(wording, static_cast<std::size_t>(end - wording))),
+            true};
 }
 
 } // namespace qev

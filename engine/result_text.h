@@ -42,34 +42,19 @@ inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换�
 // How WordingOf reads a text of either kind.
 namespace detail {
 
-// A paragraph break, as some text boxes end their lines.
-template <typename Char>
-constexpr std::basic_string_view<Char> kParagraph;
-template <>
-inline constexpr std::u16string_view kParagraph<char16_t> = u"\u2029";
-template <>
-inline constexpr std::string_view kParagraph<char> = "\u2029";
-
 template <typename Char>
 std::optional<std::basic_string_view<Char>> Wording(std::basic_string_view<Char> text) {
     using Frame = ResultFrame<Char>;
-    // Where the line starting at `from` ends, and where the next one starts.
-    const auto lineEnd = [&](std::size_t from) {
-        const std::size_t feed = text.find(Char('\n'), from);
-        const std::size_t paragraph = text.find(kParagraph<Char>, from);
-        const std::size_t end = std::min(feed, paragraph);
-        if (end == std::basic_string_view<Char>::npos) {
-            return std::pair{text.size(), text.size()};
-        }
-        const std::size_t next = end + (end == feed ? 1 : kParagraph<Char>.size());
-        return std::pair{end > from && end == feed && text[end - 1] == Char('\r') ? end - 1 : end,
-                         next};
-    };
-    const auto [firstEnd, second] = lineEnd(0);
-    if (second == firstEnd && second == text.size()) {
+    // The second line, without the CR of a CR LF that ends it.
+    const std::size_t second = text.find(Char('\n'));
+    if (second == std::basic_string_view<Char>::npos) {
         return std::nullopt; // one line only
     }
-    const std::basic_string_view<Char> line = text.substr(second, lineEnd(second).first - second);
+    std::basic_string_view<Char> line = text.substr(second + 1);
+    line = line.substr(0, line.find(Char('\n')));
+    if (line.ends_with(Char('\r'))) {
+        line.remove_suffix(1);
+    }
     if (!line.starts_with(Frame::kWordingLabel)) {
         return std::nullopt;
     }
@@ -84,9 +69,8 @@ std::optional<std::basic_string_view<Char>> Wording(std::basic_string_view<Char>
 
 // The wording in a result box's text: its second line after the label "输出： ", exactly as it
 // stands there, in whatever letter style, with the clerk's own edits; nothing when there is no
-// such line or it carries an error message ("无法转换：…") instead of words. Lines end with LF,
-// CR LF or U+2029 (a paragraph break, as some text boxes hold them). In UTF-16 for the windows,
-// in UTF-8 for streams.
+// such line or it carries an error message ("无法转换：…") instead of words. Lines end with LF or
+// CR LF. In UTF-16 for the windows, in UTF-8 for streams.
 inline std::optional<std::u16string_view> WordingOf(std::u16string_view text) {
     return detail::Wording(text);
 }
