@@ -93,10 +93,9 @@ bool Convert(std::string_view amount, std::string_view trimmed, Run& run) {
     AmountProblem problem = AmountProblem::None;
     char* wording = nullptr;
     char* end = prepared.WriteResult(room, trimmed, problem, &wording);
-    // The engine refuses every character that cannot be in an amount, save spaces among commas at
-    // either end, which it cuts as blanks: each character is looked at here only where it refused
-    // the amount or may have cut commas.
-    if (problem != AmountProblem::None || trimmed.front() == ',' || trimmed.back() == ',') {
+    // The engine refuses every character that cannot be in an amount: each character is looked at
+    // here only where it refused the amount, to name the one it could not take.
+    if (problem != AmountProblem::None) {
         if (const std::string message = InvalidCharacterMessage(amount, trimmed);
             !message.empty()) {
             return Reject(message, run);

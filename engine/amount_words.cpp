@@ -147,11 +147,10 @@ struct ReadAmount {
     AmountProblem problem = AmountProblem::None;
 };
 
-// Where an amount starts and ends: spaces and commas cut at both ends. Commas count for nothing,
-// so that is the same as removing the commas and then cutting the spaces.
+// Where an amount starts and ends: spaces cut at both ends.
 template <typename Char>
 std::pair<std::size_t, std::size_t> Trimmed(std::basic_string_view<Char> amount) {
-    const auto blank = [](Char c) { return c == Char(' ') || c == Char(','); };
+    const auto blank = [](Char c) { return c == Char(' '); };
     std::size_t first = 0;
     std::size_t last = amount.size();
     while (first < last && blank(amount[first])) {
@@ -191,12 +190,17 @@ template <std::size_t Decimals, typename Char>
 
     // One pass: the last integer digits kept in a ring, the first fraction digits, and where the
     // digits that must be zeros (beyond 15 integer digits and the currency's decimals) are not.
+    // Commas stand only between the integer part's groups: of three ("1,234,567"), or as Indian
+    // numbers group them, three last and two before ("12,34,567"); one anywhere else says the
+    // amount is not what it seems ("1.000,00" is no one dollar), and it is not written out.
     std::array<Char, 16> ring{};
     std::size_t integerDigits = 0;
     std::size_t firstNonZero = std::string_view::npos;
     std::size_t points = 0;
     std::size_t fractionDigits = 0;
     bool fractionTooLong = false;
+    std::size_t commas = 0, group = 0, firstGroup = 0, lastGroup = 0;
+    bool threes = true, twos = true, commaAstray = false;
     for (i = first; i < last; ++i) {
         const Char c = amount[i];
         if (digit(c)) {
@@ -205,20 +209,37 @@ template <std::size_t Decimals, typename Char>
                     firstNonZero = integerDigits;
                 }
                 ring[integerDigits++ % ring.size()] = c;
+                ++group;
             } else if (fractionDigits < Decimals) {
                 read.fraction[fractionDigits++] = c;
             } else {
                 fractionTooLong = fractionTooLong || c != Char('0');
             }
         } else if (c == Char('.')) {
+            lastGroup = points == 0 ? group : lastGroup;
             ++points;
-        } else if (c != Char(',')) {
+        } else if (c == Char(',')) {
+            commaAstray = commaAstray || points > 0 || group == 0;
+            if (commas == 0) {
+                firstGroup = group;
+            } else { // the groups between commas: all of three, or all of two
+                threes = threes && group == 3;
+                twos = twos && group == 2;
+            }
+            ++commas;
+            group = 0;
+        } else {
             read.problem = AmountProblem::InvalidCharacter;
             return read;
         }
     }
+    lastGroup = points == 0 ? group : lastGroup;
+    const bool grouped =
+        lastGroup == 3 && ((threes && firstGroup <= 3) || (twos && firstGroup <= 2));
     if (points > 1) {
         read.problem = AmountProblem::TooManyPoints;
+    } else if (commas > 0 && (commaAstray || !grouped)) {
+        read.problem = AmountProblem::MisplacedComma;
     } else if (integerDigits > kMaxIntegerDigits &&
                firstNonZero < integerDigits - kMaxIntegerDigits) {
         read.problem = AmountProblem::IntegerTooLong;
@@ -234,13 +255,13 @@ template <std::size_t Decimals, typename Char>
     return read;
 }
 
-// Commas removed, then spaces cut at both ends.
-std::u16string CleanAmount(std::u16string_view amount) {
-    const auto [first, last] = Trimmed(amount);
+// The commas removed unless they are what is wrong, then spaces cut at both ends.
+std::u16string CleanAmount(std::u16string_view amount, bool keepCommas) {
     std::u16string cleaned;
-    std::copy_if(amount.begin() + first, amount.begin() + last, std::back_inserter(cleaned),
-                 [](char16_t c) { return c != u','; });
-    return cleaned;
+    std::copy_if(amount.begin(), amount.end(), std::back_inserter(cleaned),
+                 [keepCommas](char16_t c) { return keepCommas || c != u','; });
+    const auto [first, last] = Trimmed(std::u16string_view(cleaned));
+    return cleaned.substr(first, last - first);
 }
 
 // Line breaks and other control characters of a rejected amount would break the two-line shape
@@ -265,6 +286,8 @@ std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals) {
         return kIntegerTooLongMessage;
     case AmountProblem::FractionTooLong:
         return decimals == 3 ? kThousandthsTooLongMessage : kFractionTooLongMessage;
+    case AmountProblem::MisplacedComma:
+        return kMisplacedCommaMessage;
     default:
         return kInvalidCharacterMessage;
     }
@@ -275,7 +298,8 @@ std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency
     using Frame = ResultFrame<char16_t>;
     std::u16string text(Frame::kEchoLabel);
     AppendUpperCase(text, currency.code);
-    AppendUpperCase(text, EchoOfRejected(CleanAmount(amount)));
+    AppendUpperCase(text,
+                    EchoOfRejected(CleanAmount(amount, problem == AmountProblem::MisplacedComma)));
     text.append(lineBreak)
         .append(Frame::kWordingLabel)
         .append(MessageOf(problem, currency.decimals));

@@ -46,6 +46,7 @@ enum class AmountProblem {
     IntegerTooLong,
     FractionTooLong,
     InvalidCharacter,
+    MisplacedComma,
 };
 
 // The message that stands in place of the words, for the problem of an amount in a currency of
@@ -53,8 +54,9 @@ enum class AmountProblem {
 std::u16string_view MessageOf(AmountProblem problem, std::size_t decimals);
 
 // The Result text of an amount that cannot be written out, for the problem AppendResult or
-// WriteResult gave, with `lineBreak` between its lines: the amount echoed as given, commas removed,
-// spaces cut at both ends and control characters shown as U+FFFD, in upper case; then the message.
+// WriteResult gave, with `lineBreak` between its lines: the amount echoed as given, commas removed
+// (unless they are what is wrong), spaces cut at both ends and control characters shown as U+FFFD,
+// in upper case; then the message.
 std::u16string RejectedResult(std::u16string_view amount, const SelectedCurrency& currency,
                               AmountProblem problem,
                               std::u16string_view lineBreak = kResultLineBreak);

@@ -38,6 +38,7 @@ inline constexpr std::u16string_view kIntegerTooLongMessage = u"无法转换：�
 inline constexpr std::u16string_view kFractionTooLongMessage = u"无法转换：小数部分超过两位";
 inline constexpr std::u16string_view kThousandthsTooLongMessage = u"无法转换：小数部分超过三位";
 inline constexpr std::u16string_view kInvalidCharacterMessage = u"无法转换：含有无效字符";
+inline constexpr std::u16string_view kMisplacedCommaMessage = u"无法转换：逗号位置不对";
 
 // How WordingOf reads a text of either kind.
 namespace detail {

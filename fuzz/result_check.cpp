@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace qev::fuzz {
 
@@ -32,30 +33,61 @@ std::u16string DigitsOf(std::u16string_view text) {
 // message, or none and the digits its echo shows (the last 15 integer digits or "0", then exactly
 // the currency's decimals).
 struct Expected {
-    std::u16string cleaned; // commas removed, spaces cut at both ends
+    std::u16string cleaned; // spaces cut at both ends, commas removed
     std::u16string_view message;
     std::u16string echoDigits;
 };
 
+// Whether the commas of an amount of digits, commas and at most one point part its integer into
+// groups: of three after the first of one to three digits, or the Indian way, three last and two
+// before, after the first of one or two.
+bool CommasBetweenGroups(std::u16string_view amount) {
+    const std::u16string_view integer = amount.substr(0, amount.find(u'.'));
+    if (integer.size() < amount.size() && amount.find(u',', integer.size()) != npos) {
+        return false; // a comma among the decimals
+    }
+    std::vector<std::size_t> groups{0};
+    for (const char16_t c : integer) {
+        c == u',' ? groups.push_back(0) : void(++groups.back());
+    }
+    if (groups.size() == 1) {
+        return true;
+    }
+    const auto middlesOf = [&](std::size_t size) {
+        return std::all_of(groups.begin() + 1, groups.end() - 1,
+                           [size](std::size_t group) { return group == size; });
+    };
+    return groups.back() == 3 && groups.front() >= 1 &&
+           ((groups.front() <= 3 && middlesOf(3)) || (groups.front() <= 2 && middlesOf(2)));
+}
+
 Expected Expect(std::u16string_view amount, std::size_t decimals) {
     Expected expected;
-    std::copy_if(amount.begin(), amount.end(), std::back_inserter(expected.cleaned),
+    const auto trim = [](std::u16string_view text) {
+        const auto first = text.find_first_not_of(u' ');
+        return first == npos ? std::u16string_view()
+                             : text.substr(first, text.find_last_not_of(u' ') - first + 1);
+    };
+    const std::u16string_view trimmed = trim(amount);
+    std::u16string withoutCommas;
+    std::copy_if(amount.begin(), amount.end(), std::back_inserter(withoutCommas),
                  [](char16_t c) { return c != u','; });
-    const auto first = expected.cleaned.find_first_not_of(u' ');
-    expected.cleaned =
-        first == npos
-            ? std::u16string()
-            : expected.cleaned.substr(first, expected.cleaned.find_last_not_of(u' ') - first + 1);
+    expected.cleaned = trim(withoutCommas);
     const std::u16string_view cleaned = expected.cleaned;
 
-    if (!std::all_of(cleaned.begin(), cleaned.end(),
-                     [](char16_t c) { return IsDigit(c) || c == u'.'; })) {
+    if (!std::all_of(trimmed.begin(), trimmed.end(),
+                     [](char16_t c) { return IsDigit(c) || c == u'.' || c == u','; })) {
         expected.message = kInvalidCharacterMessage;
         return expected;
     }
     const auto point = cleaned.find(u'.');
     if (point != npos && cleaned.find(u'.', point + 1) != npos) {
         expected.message = kTooManyPointsMessage;
+        return expected;
+    }
+    if (!CommasBetweenGroups(trimmed)) {
+        expected.cleaned = trimmed;
+        expected.message = kMisplacedCommaMessage;
         return expected;
     }
     std::u16string_view integer = cleaned.substr(0, point);
@@ -132,7 +164,8 @@ void CheckResultText(std::u16string_view amount, const SelectedCurrency& currenc
         FUZZ_REQUIRE(wordingLine == u"输出： " + std::u16string(expected.message));
         // The amount as given, commas removed and spaces cut at both ends.
         FUZZ_REQUIRE(DigitsOf(echo) == DigitsOf(amount));
-        FUZZ_REQUIRE(echo.find(u',') == npos);
+        // Commas kept only when they are what is wrong.
+        FUZZ_REQUIRE(expected.message == kMisplacedCommaMessage || echo.find(u',') == npos);
         FUZZ_REQUIRE(!echo.starts_with(u' ') && !echo.ends_with(u' '));
         const std::u16string_view cleaned = expected.cleaned;
         if (std::all_of(cleaned.begin(), cleaned.end(),

@@ -162,6 +162,14 @@ TEST(Cli, Conversions) {
          "qev-words: invalid character 'a' in amount \"12a\"\n",
          1},
         {{"１２"}, "", "", "qev-words: invalid character '１' in amount \"１２\"\n", 1},
+        // A European invoice's one thousand is no one dollar.
+        {{"1.000,00", "12,34,567"},
+         "",
+         "输入： USD1.000,00\n输出： 无法转换：逗号位置不对\n"
+         "输入： USD1,234,567.00\n输出： SAY US DOLLARS ONE MILLION TWO HUNDRED AND THIRTY FOUR "
+         "THOUSAND FIVE HUNDRED AND SIXTY SEVEN ONLY\n",
+         "",
+         1},
         // A space among commas at either end is refused as well.
         {{},
          "1 000\n, 5\n5 ,\n",

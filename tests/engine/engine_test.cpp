@@ -81,7 +81,20 @@ TEST(Engine, AmountToWords) {
         {u"10.01", u"10.01", u"TEN & ONE CENTS"}, // the subunit whatever the number
         {u"1.0", u"1.00", u"ONE"},
         {u"1.", u"1.00", u"ONE"},
-        {u"1,0,0", u"100.00", u"ONE HUNDRED"},
+        // Commas between the integer part's groups of three, or the Indian way; anywhere else
+        // they say the amount is not what it seems, and it is not written out.
+        {u"1,234,567", u"1,234,567.00",
+         u"ONE MILLION TWO HUNDRED AND THIRTY FOUR THOUSAND FIVE HUNDRED AND SIXTY SEVEN"},
+        {u"12,34,567", u"1,234,567.00",
+         u"ONE MILLION TWO HUNDRED AND THIRTY FOUR THOUSAND FIVE HUNDRED AND SIXTY SEVEN"},
+        {u"1.000,00", u"1.000,00", u"无法转换：逗号位置不对", false},
+        {u"12.3,4", u"12.3,4", u"无法转换：逗号位置不对", false},
+        {u"1,23", u"1,23", u"无法转换：逗号位置不对", false},
+        {u"1,0,0", u"1,0,0", u"无法转换：逗号位置不对", false},
+        {u"1234,567", u"1234,567", u"无法转换：逗号位置不对", false},
+        {u"1,234,56,789", u"1,234,56,789", u"无法转换：逗号位置不对", false},
+        {u",123", u",123", u"无法转换：逗号位置不对", false},
+        {u"123,", u"123,", u"无法转换：逗号位置不对", false},
         {u"0123", u"0,123.00", u"ONE HUNDRED AND TWENTY THREE"},
         {u"0000", u"0,000.00", u""},
         {u"  42  ", u"42.00", u"FORTY TWO"},
@@ -93,7 +106,6 @@ TEST(Engine, AmountToWords) {
         {u"12.340", u"12.34", u"TWELVE & THIRTY FOUR CENTS"},
         {u".5", u"0.50", u"& FIFTY CENTS"},
         {u".", u"0.00", u""},
-        {u",", u"0.00", u""},
         // Amounts that cannot be written out exactly give no words at all.
         {u"1..5", u"1..5", u"无法转换：小数点多于一个", false},
         {u"1.5.3", u"1.5.3", u"无法转换：小数点多于一个", false},
