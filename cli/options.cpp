@@ -76,6 +76,13 @@ constexpr Option kOptions[] = {
      .help = "one line for each amount: the wording alone, or the\n"
              "message of an amount that cannot be written out (an empty\n"
              "line for one rejected on standard error)"},
+    {.name = "--cells",
+     .flag = &Options::cells,
+     .help = "each AMOUNT or line a row of spreadsheet cells, split at tabs:\n"
+             "the amount's cell may show spaces, a currency symbol and\n"
+             "code, and a cell of a code alone sets the row's currency;\n"
+             "one line for each row: its wording alone, its message, or\n"
+             "an empty line for a blank row"},
     {.help = "\n"
              "The wording's form, as a document asks for it (default: SAY US DOLLARS ONE THOUSAND\n"
              "TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY):\n"},
@@ -125,8 +132,9 @@ constexpr Option kOptions[] = {
     {.name = "--rmb-capital",
      .flag = &Options::rmbCapital,
      .usage = Usage::InBracketsOnNewLine,
-     .help = "with --currency CNY: the Chinese capital in place of the\n"
-             "words, as bills write it (人民币壹仟贰佰叁拾肆元伍角整)"},
+     .help = "with --currency CNY, or --cells for rows in yuan: the Chinese\n"
+             "capital in place of the words, as bills write it\n"
+             "(人民币壹仟贰佰叁拾肆元伍角整)"},
     {.name = "--rmb-place-zero",
      .values = "write|omit",
      .does = Does::Choose,
@@ -224,7 +232,6 @@ std::optional<std::size_t> CurrencyIndex(std::string_view value) {
 } // namespace
 
 Request ReadOptions(const std::vector<std::string>& args, Options& options, std::string& reason) {
-    std::size_t currencyIndex = 0;
     bool list = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -261,7 +268,7 @@ Request ReadOptions(const std::vector<std::string>& args, Options& options, std:
             break;
         case Does::Currency:
             if (const auto index = CurrencyIndex(value)) {
-                currencyIndex = *index;
+                options.currencyIndex = *index;
                 break;
             }
             reason = "unknown currency '" + std::string(value) + "'";
@@ -304,9 +311,9 @@ Request ReadOptions(const std::vector<std::string>& args, Options& options, std:
         }
         return Request::List;
     }
-    options.currency = CurrencyAt(currencyIndex);
-    if (options.rmbCapital && options.currency.code != u"CNY") {
-        reason = "--rmb-capital writes the Chinese yuan's amounts only (--currency CNY)";
+    options.currency = CurrencyAt(options.currencyIndex);
+    if (options.rmbCapital && !options.cells && options.currency.code != u"CNY") {
+        reason = "--rmb-capital writes the Chinese yuan's amounts only (--currency CNY or --cells)";
         return Request::Bad;
     }
     return Request::Convert;

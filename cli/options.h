@@ -12,10 +12,12 @@ namespace qev {
 
 // What the command line asks for, the defaults until it says otherwise.
 struct Options {
-    SelectedCurrency currency; // --currency, list entry 0 when not given
+    std::size_t currencyIndex = 0; // --currency: its list entry
+    SelectedCurrency currency;     // that entry's fields
     CaseStyle style = CaseStyle::Upper;
     WordingForm form;
     bool wordsOnly = false;
+    bool cells = false;
     bool rmbCapital = false;
     bool lineBuffered = false;
     std::vector<std::string_view> amounts; // the arguments that are no options, in order

@@ -6,6 +6,7 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "currency/currency_table.h"
+#include "currency/row_wording.h"
 #include "engine/amount_input.h"
 #include "engine/amount_words.h"
 #include "engine/case_styles.h"
@@ -70,11 +71,11 @@ struct Run {
     Outputs outputs;
 };
 
-// An amount rejected with a message on standard error: with --words-only its row on standard
-// output stays, empty, so the rows of a column of amounts keep their places.
+// An amount rejected with a message on standard error: with --words-only or --cells its row on
+// standard output stays, empty, so the rows of a column of amounts keep their places.
 bool Reject(const std::string& message, Run& run) {
     run.outputs.Err(message);
-    if (run.options.wordsOnly) {
+    if (run.options.wordsOnly || run.options.cells) {
         run.outputs.Out("\n");
     }
     return false;
@@ -121,11 +122,39 @@ bool Convert(std::string_view amount, std::string_view trimmed, Run& run) {
     return problem == AmountProblem::None;
 }
 
-// Converts the amounts given as arguments: the exit status, 3 as soon as output fails.
-int ConvertAmounts(Run& run) {
+// The bytes of a row in UTF-16, each byte that is not UTF-8 as U+FFFD.
+std::u16string Utf16Of(std::string_view bytes) {
+    std::u16string text;
+    while (!bytes.empty()) {
+        const Utf8Character character = FirstUtf8Character(bytes);
+        const Utf16Character units = Utf16CharacterOf(character.valid ? character.codePoint : 0xfffd);
+        text.append(units.units, units.length);
+        bytes.remove_prefix(character.length);
+    }
+    return text;
+}
+
+// Writes the line of a row of spreadsheet cells: its wording alone, its message, or nothing for a
+// blank row; false when it was refused.
+bool ConvertRow(std::string_view row, RowWording& rows, Run& run) {
+    const RowWording::Line line = rows.Of(Utf16Of(row));
+    std::string bytes;
+    AppendUtf8(bytes, line.text);
+    bytes.push_back('\n');
+    run.outputs.Out(bytes);
+    if (run.options.lineBuffered) {
+        run.outputs.Flush();
+    }
+    return line.written || line.blank;
+}
+
+// Calls `convert` with each amount given as an argument and the argument without the blanks at its
+// ends; the exit status, 3 as soon as output fails.
+template <typename ConvertOne>
+int ConvertAmounts(Run& run, ConvertOne convert) {
     bool allConverted = true;
     for (const std::string_view amount : run.options.amounts) {
-        allConverted = Convert(amount, TrimBlanks(amount), run) && allConverted;
+        allConverted = convert(amount, TrimBlanks(amount)) && allConverted;
         if (run.outputs.Failed()) {
             return kExitIoError;
         }
@@ -133,9 +162,10 @@ int ConvertAmounts(Run& run) {
     return allConverted ? kExitConverted : kExitRejected;
 }
 
-// Converts each line of the input that is not blank: the exit status, 3 as soon as input or
-// output fails.
-int ConvertLines(ByteInput& in, Run& run) {
+// Calls `convert` with each line of the input and the line without the blanks at its ends (a blank
+// line too only when `blankLines` says so): the exit status, 3 as soon as input or output fails.
+template <typename ConvertOne>
+int ConvertLines(ByteInput& in, Run& run, bool blankLines, ConvertOne convert) {
     Utf8Input text(in);
     LineReader reader(text);
     std::string_view line;
@@ -157,8 +187,8 @@ int ConvertLines(ByteInput& in, Run& run) {
                 line.remove_suffix(1);
             }
             const std::string_view amount = TrimBlanks(line);
-            if (!amount.empty()) {
-                allConverted = Convert(line, amount, run) && allConverted;
+            if (blankLines || !amount.empty()) {
+                allConverted = convert(line, amount) && allConverted;
             }
         }
         if (run.outputs.Failed()) {
@@ -214,7 +244,21 @@ int RunWordsTool(const std::vector<std::string>& args, ByteInput& in, ByteOutput
         break;
     }
     Run run(options, out, err);
-    const int status = options.amounts.empty() ? ConvertLines(in, run) : ConvertAmounts(run);
+    int status = 0;
+    if (options.cells) {
+        RowWording rows(options.currencyIndex, options.form, options.style, options.rmbCapital);
+        const auto convert = [&](std::string_view row, std::string_view) {
+            return ConvertRow(row, rows, run);
+        };
+        status = options.amounts.empty() ? ConvertLines(in, run, true, convert)
+                                         : ConvertAmounts(run, convert);
+    } else {
+        const auto convert = [&](std::string_view amount, std::string_view trimmed) {
+            return Convert(amount, trimmed, run);
+        };
+        status = options.amounts.empty() ? ConvertLines(in, run, false, convert)
+                                         : ConvertAmounts(run, convert);
+    }
     run.outputs.Flush();
     return run.outputs.Failed() ? kExitIoError : status;
 }

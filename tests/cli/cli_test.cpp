@@ -283,9 +283,24 @@ TEST(Cli, Conversions) {
         {{"--rmb-capital", "1"},
          "",
          "",
-         "qev-words: --rmb-capital writes the Chinese yuan's amounts only (--currency CNY)\n" +
+         "qev-words: --rmb-capital writes the Chinese yuan's amounts only (--currency CNY or "
+         "--cells)\n" +
              kUsage,
          2},
+        // Rows of spreadsheet cells: a line for each, blank ones too; --rmb-capital for rows in
+        // yuan, whatever the currency chosen.
+        {{"--cells"}, "1\tEUR\n¥12\tCNY\n", "SAY EUROS ONE ONLY\nSAY RENMINBI YUAN TWELVE ONLY\n"},
+        {{"--cells", "--case=title"},
+         "1\n\nabc\n$1,234.50\r\n",
+         "Say Us Dollars One Only\n\n无法转换：没有这种货币代码\n"
+         "Say Us Dollars One Thousand Two Hundred And Thirty Four & Fifty Cents Only\n",
+         "",
+         1},
+        {{"--cells", "--rmb-capital", "CNY\t1,409.50", "12 USD", ""},
+         "",
+         "人民币壹仟肆佰零玖元伍角整\n无法转换：人民币大写只用于人民币\n\n",
+         "",
+         1},
         {{"1", "--currency"}, "", "", "qev-words: option '--currency' needs a value\n" + kUsage, 2},
         {{"--list", "1"}, "", "", "qev-words: --list takes no amounts\n" + kUsage, 2},
     };
