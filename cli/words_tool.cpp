@@ -127,7 +127,8 @@ std::u16string Utf16Of(std::string_view bytes) {
     std::u16string text;
     while (!bytes.empty()) {
         const Utf8Character character = FirstUtf8Character(bytes);
-        const Utf16Character units = Utf16CharacterOf(character.valid ? character.codePoint : 0xfffd);
+        const Utf16Character units =
+            Utf16CharacterOf(character.valid ? character.codePoint : 0xfffd);
         text.append(units.units, units.length);
         bytes.remove_prefix(character.length);
     }
