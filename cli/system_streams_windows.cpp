@@ -8,13 +8,15 @@ namespace qev {
 
 namespace {
 
-// The reason of a failed read or write, in the words the Linux build uses for the same failure.
+// The reason of a failed read or write, in the words the Linux build uses for the same failure;
+// any other in the system's own words, and its number.
 std::string Reason(DWORD error) {
     switch (error) {
     case ERROR_INVALID_HANDLE:
         return "Bad file descriptor";
     case ERROR_BROKEN_PIPE:
     case ERROR_NO_DATA:
+    case ERROR_PIPE_NOT_CONNECTED:
         return "Broken pipe";
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
@@ -22,8 +24,21 @@ std::string Reason(DWORD error) {
     case ERROR_ACCESS_DENIED:
         return "Permission denied";
     default:
-        return "Windows error " + std::to_string(error);
+        break;
     }
+    wchar_t* words = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&words), 0, nullptr);
+    std::u16string text(reinterpret_cast<const char16_t*>(words), words != nullptr ? length : 0);
+    LocalFree(words);
+    while (!text.empty() &&
+           std::u16string_view(u" \r\n.\u3002").find(text.back()) != std::u16string_view::npos) {
+        text.pop_back(); // the line break and the full stop, as the Linux words have none
+    }
+    std::string reason;
+    AppendUtf8(reason, text);
+    return reason + (reason.empty() ? "" : " ") + "(Windows error " + std::to_string(error) + ")";
 }
 
 bool IsConsole(HANDLE handle) {
