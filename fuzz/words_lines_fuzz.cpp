@@ -1,6 +1,7 @@
 // qev-words reading amounts from standard input, on any bytes: invalid UTF-8, NUL bytes, CRs,
 // lines longer than a rejected amount's quote, UTF-16 after its byte-order mark, all coming in
-// pieces of any size. Very long lines are the command's tests' to check.
+// pieces of any size; and the same lines read as rows of spreadsheet cells. Very long lines are the
+// command's tests' to check.
 #include "cli/line_input.h"
 #include "cli/words_tool.h"
 #include "fuzz/fuzz_support.h"
@@ -124,5 +125,56 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // 0 only when every amount was written out in words.
     const bool allConverted = rejected == 0 && written.find("无法转换") == std::string::npos;
     FUZZ_REQUIRE(status == (allConverted ? qev::kExitConverted : qev::kExitRejected));
+
+    // Read as rows of cells, every line gives one: empty for a blank line or one too long, the
+    // wording or a message for any other; a line of amount characters with a digit among them
+    // gives what --words-only gives it.
+    qev::StringInput rowsIn(input), wordsIn(input);
+    qev::StringOutput rowsOut, rowsErr, wordsOut, wordsErr;
+    const int rowsStatus = qev::RunWordsTool({"--cells"}, rowsIn, rowsOut, rowsErr);
+    qev::RunWordsTool({"--words-only"}, wordsIn, wordsOut, wordsErr);
+    FUZZ_REQUIRE(IsValidUtf8(rowsOut.text) &&
+                 (rowsOut.text.empty() || rowsOut.text.ends_with('\n')));
+    std::string_view rows = rowsOut.text, words = wordsOut.text;
+    const auto next = [](std::string_view& lines) {
+        FUZZ_REQUIRE(!lines.empty());
+        const std::string_view line = lines.substr(0, lines.find('\n'));
+        lines.remove_prefix(line.size() + 1);
+        return line;
+    };
+    bool allRows = true;
+    std::string_view body = input; // without a byte-order mark that opens it
+    if (body.starts_with("\xef\xbb\xbf")) {
+        body.remove_prefix(3);
+    }
+    for (std::size_t start = 0; start < body.size();) {
+        const std::size_t end = std::min(body.find('\n', start), body.size());
+        std::string_view line = body.substr(start, end - start);
+        start = end + 1;
+        const std::string_view row = next(rows);
+        if (line.size() > qev::kMaxLineLength) {
+            FUZZ_REQUIRE(row.empty() && next(words).empty());
+            allRows = false;
+            continue;
+        }
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        const auto first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos) {
+            FUZZ_REQUIRE(row.empty());
+            continue;
+        }
+        line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+        const std::string_view wording = next(words);
+        const bool digits = line.find_first_of("0123456789") != std::string_view::npos;
+        FUZZ_REQUIRE(!row.empty() || !digits); // blank only for other spaces than these
+        allRows = allRows && !row.starts_with("无法转换：");
+        if (digits && line.find_first_not_of("0123456789,.") == std::string_view::npos) {
+            FUZZ_REQUIRE(row == wording);
+        }
+    }
+    FUZZ_REQUIRE(rows.empty());
+    FUZZ_REQUIRE(rowsStatus == (allRows ? qev::kExitConverted : qev::kExitRejected));
     return 0;
 }
