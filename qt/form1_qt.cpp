@@ -50,35 +50,40 @@ public:
 // length: Qt looks for a word boundary again and again in a word wider than the box, so a
 // megabyte of letters would hold the window for minutes. While the box holds such a word it
 // wraps anywhere, which such a word does anyway; a conversion's text brings back wrapping at
-// words.
+// words, once the long word is gone, never laid out again at words on its way out.
 class ResultBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
     void SetText(const QString& text) {
-        WrapFor(text, true);
-        document()->setPlainText(text); // not the box's own setPlainText, which lays out twice
+        // Not the box's own setPlainText, which lays out twice.
+        if (HasLongWord(text)) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
+            document()->setPlainText(text);
+        } else {
+            document()->setPlainText(text);
+            setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        }
     }
 
 protected:
     void insertFromMimeData(const QMimeData* source) override {
-        if (source->hasText()) {
-            WrapFor(source->text(), false);
+        if (source->hasText() && HasLongWord(source->text())) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
         }
         QPlainTextEdit::insertFromMimeData(source);
     }
 
 private:
-    void WrapFor(const QString& text, bool whole) {
+    static bool HasLongWord(const QString& text) {
         constexpr qsizetype kLongWord = 2000;
-        qsizetype run = 0, longest = 0;
+        qsizetype run = 0;
         for (const QChar c : text) {
             run = c.isSpace() ? 0 : run + 1;
-            longest = std::max(longest, run);
+            if (run > kLongWord) {
+                return true;
+            }
         }
-        if (longest > kLongWord || whole) {
-            setWordWrapMode(longest > kLongWord ? QTextOption::WrapAnywhere
-                                                : QTextOption::WrapAtWordBoundaryOrAnywhere);
-        }
+        return false;
     }
 };
 
@@ -96,11 +101,11 @@ KeyStroke StrokeOf(const QKeyEvent& key) {
 }
 
 QKeySequence SequenceOf(KeyStroke stroke) {
-    const int key = stroke.key == kBackspaceKey ? Qt::Key_Backspace
-                    : stroke.key == kInsertKey  ? Qt::Key_Insert
-                                                : stroke.key;
-    return QKeySequence(key | (stroke.ctrl ? Qt::CTRL : 0) | (stroke.shift ? Qt::SHIFT : 0) |
-                        (stroke.alt ? Qt::ALT : 0));
+    const int key = stroke.key == kBackspaceKey ? int{Qt::Key_Backspace}
+                    : stroke.key == kInsertKey  ? int{Qt::Key_Insert}
+                                                : int{stroke.key};
+    return QKeySequence(key | (stroke.ctrl ? int{Qt::CTRL} : 0) |
+                        (stroke.shift ? int{Qt::SHIFT} : 0) | (stroke.alt ? int{Qt::ALT} : 0));
 }
 
 } // namespace
