@@ -46,44 +46,20 @@ public:
     }
 };
 
-// The result box, laid out so that a paste of one long run of letters takes time in step with its
-// length: Qt looks for a word boundary again and again in a word wider than the box, so a
-// megabyte of letters would hold the window for minutes. While the box holds such a word it
-// wraps anywhere, which such a word does anyway; a conversion's text brings back wrapping at
-// words, once the long word is gone, never laid out again at words on its way out.
+// The result box, which asks before a paste or a drop goes in.
 class ResultBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
+    std::function<bool(qsizetype length)> inserting;
     void SetText(const QString& text) {
-        // Not the box's own setPlainText, which lays out twice.
-        if (HasLongWord(text)) {
-            setWordWrapMode(QTextOption::WrapAnywhere);
-            document()->setPlainText(text);
-        } else {
-            document()->setPlainText(text);
-            setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        }
+        document()->setPlainText(text); // not the box's own setPlainText, which lays out twice
     }
 
 protected:
     void insertFromMimeData(const QMimeData* source) override {
-        if (source->hasText() && HasLongWord(source->text())) {
-            setWordWrapMode(QTextOption::WrapAnywhere);
+        if (!source->hasText() || inserting(source->text().size())) {
+            QPlainTextEdit::insertFromMimeData(source);
         }
-        QPlainTextEdit::insertFromMimeData(source);
-    }
-
-private:
-    static bool HasLongWord(const QString& text) {
-        constexpr qsizetype kLongWord = 2000;
-        qsizetype run = 0;
-        for (const QChar c : text) {
-            run = c.isSpace() ? 0 : run + 1;
-            if (run > kLongWord) {
-                return true;
-            }
-        }
-        return false;
     }
 };
 
@@ -250,6 +226,9 @@ void Form1::ConnectHandlers() {
     connect(Combo1, &QComboBox::activated, this, [this] { presenter_.Combo1_Click(); });
     Combo1->droppingDown = [this] { presenter_.Combo1_DropDown(); };
     connect(Text1, &QLineEdit::textChanged, this, [this] { presenter_.Text1_Change(); });
+    Text2->inserting = [this](qsizetype length) {
+        return presenter_.Text2_Insert(static_cast<std::size_t>(length));
+    };
     // Qt places the caret by analysing its whole paragraph, and unless the paragraph keeps its
     // layout it does so anew at every blink: a 10 MiB line would keep a core busy while the
     // window sits idle. The caret's paragraph keeps it.

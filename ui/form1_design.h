@@ -118,6 +118,12 @@ inline constexpr std::u16string_view kPastedSeveral = u"粘贴的内容含有多
 inline constexpr std::u16string_view kPastedSigned = u"粘贴的金额带有正负号或括号，未粘贴";
 std::u16string_view PasteRefusal(std::u16string_view pasted);
 
+// The result box takes a paste or a drop only while it then holds at most this many characters: a
+// wording with the clerk's own additions stays far shorter, and an edit control lays out a much
+// longer paragraph so slowly that the window would stop answering.
+inline constexpr std::size_t kResultBoxMaxLength = 10000;
+inline constexpr std::u16string_view kResultPastedTooLong = u"输出框最多10000个字符，未粘贴";
+
 // Whether a text is an amount and nothing else: digits, points and commas, in half or full width,
 // with spaces at either end.
 bool IsAmountText(std::u16string_view text);

@@ -206,6 +206,19 @@ void Presenter::Text1_Change() {
     TakeEdit(edit, edit.text != text);
 }
 
+bool Presenter::Text2_Insert(std::size_t length) {
+    const Selection selection = view_.SelectionIn(Box::Result);
+    const std::size_t held = view_.Text(Box::Result).size();
+    const std::size_t replaced =
+        std::max(selection.anchor, selection.caret) - std::min(selection.anchor, selection.caret);
+    if (held - std::min(held, replaced) + length <= kResultBoxMaxLength) {
+        return true;
+    }
+    view_.Beep();
+    ShowNote(kResultPastedTooLong);
+    return false;
+}
+
 void Presenter::Text1_Paste() {
     // The whole clipboard, not its first line: "1 000\r\n000" would lose digits. The box sees
     // only the clean text, however long the paste.

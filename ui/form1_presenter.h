@@ -157,6 +157,9 @@ public:
     void Text1_Change();
     // A paste into the amount box, judged before it reaches the box.
     void Text1_Paste();
+    // Text of this many characters about to be pasted or dropped into the result box: whether it
+    // may go in; when not, the window beeps and says why.
+    bool Text2_Insert(std::size_t length);
     void Command1_Click(int index);
     // A box's menu, as the clerk opens it, and the action chosen from it.
     std::vector<MenuItem> MenuOf(Box box) const;

@@ -184,6 +184,7 @@ EMSCRIPTEN_BINDINGS(form1) {
         .function("Text1_BeforeEdit", &Presenter::Text1_BeforeEdit)
         .function("Text1_Change", &Presenter::Text1_Change)
         .function("Text1_Paste", &Presenter::Text1_Paste)
+        .function("Text2_Insert", &Presenter::Text2_Insert)
         .function("Command1_Click", &Presenter::Command1_Click)
         .function("Label3_MouseMove", &Presenter::Label3_MouseMove)
         .function("Label3_MouseDown", &Presenter::Label3_MouseDown)

@@ -409,7 +409,8 @@ Module.onRuntimeInitialized = () => {
             if (command === EditCommand.SelectAll) {
                 element.select();
             } else if (command === EditCommand.Paste) {
-                if (pasted !== null) {
+                // The result box's: the amount box's pastes are the presenter's own.
+                if (pasted !== null && form.Text2_Insert(pasted.length)) {
                     document.execCommand('insertText', false, pasted);
                 }
             } else {
@@ -521,6 +522,15 @@ Module.onRuntimeInitialized = () => {
     });
     Text1.addEventListener('input', event => composing || event.isComposing || form.Text1_Change());
     onPaste(Text1, () => form.Text1_Paste());
+    // What is pasted or dropped into the result box goes in only when the presenter takes it.
+    for (const kind of ['paste', 'drop']) {
+        Text2.addEventListener(kind, event => {
+            const data = kind === 'paste' ? event.clipboardData : event.dataTransfer;
+            if (data && !form.Text2_Insert(data.getData('text/plain').length)) {
+                event.preventDefault();
+            }
+        });
+    }
     const showBoxMenu = (which, x, y) => {
         showMenu(form.menuEntries(which), x, y, box(which), entry => {
             const chosenEntry = () => form.menuEntryChosen(which, entry.action);

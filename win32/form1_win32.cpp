@@ -306,6 +306,12 @@ LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM 
                  {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     }
+    if (control == Text2 && message == WM_PASTE) { // from Ctrl+V, Shift+Insert or the menu
+        const std::optional<std::u16string> pasted = ClipboardText();
+        if (pasted && !presenter_.Text2_Insert(pasted->size())) {
+            return 0;
+        }
+    }
     if (control == Text1) {
         // The box's history and pastes are the presenter's: its keys, and WM_UNDO and WM_PASTE
         // from elsewhere.

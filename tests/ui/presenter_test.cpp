@@ -233,6 +233,30 @@ TEST(Form1, Copying) {
     EXPECT_EQ(window.log, note.substr(0, 77) + u"… ");
 }
 
+// A paste or a drop into the result box goes in while the box then holds at most 10,000
+// characters, the selection it replaces not counted; a longer one is refused with a beep and a
+// note.
+TEST(Form1, ResultBoxPasteBound) {
+    const struct {
+        std::size_t held;
+        form1::Selection selection;
+        std::size_t pasted;
+        bool taken;
+    } rows[] = {
+        {0, {0, 0}, 10000, true},         {0, {0, 0}, 10001, false},
+        {9000, {9000, 9000}, 1000, true}, {9000, {9000, 9000}, 1001, false},
+        {9000, {8000, 9000}, 2000, true}, {9000, {9000, 8001}, 2000, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.held) + " " + std::to_string(row.pasted));
+        FakeWindow window;
+        window.result.assign(row.held, u'x');
+        window.selection = row.selection;
+        EXPECT_EQ(window.presenter.Text2_Insert(row.pasted), row.taken);
+        EXPECT_EQ(window.log, row.taken ? u"" : u"beep 输出框最多10000个字符，未粘贴 ");
+    }
+}
+
 // The boxes' menus: the edit entries enabled as the box and the clipboard allow ("1" on, "0" off,
 // "|" a separator), the wording alone last; a command goes to the box, but a paste into the
 // amount box and copying the wording are the presenter's own.

@@ -151,14 +151,16 @@ for what, strokes, where, expected in typing_rows:
 
 # Pasting: a paste judged whole before it reaches the box; the clipboard from the window's keys.
 paste_rows = [
-    ("an amount among words", "Total USD 1,234.50", "Text1", "1,234.50"),
-    ("a column", "1\n2", "note", "粘贴的内容含有多个数目，未粘贴"),
-    ("a negative amount", "-5", "note", "粘贴的金额带有正负号或括号，未粘贴"),
+    ("an amount among words", "Total USD 1,234.50", "Text1", "Text1", "1,234.50"),
+    ("a column", "1\n2", "Text1", "note", "粘贴的内容含有多个数目，未粘贴"),
+    ("a negative amount", "-5", "Text1", "note", "粘贴的金额带有正负号或括号，未粘贴"),
+    ("too long for the result box", "A" * 10001, "Text2", "note", "输出框最多10000个字符，未粘贴"),
+    ("into the result box", "A" * 10, "Text2", "Text2", "A" * 10),
 ]
-for what, pasted, where, expected in paste_rows:
+for what, pasted, box, where, expected in paste_rows:
     load()
     clipboard(pasted)
-    element("Text1").click()
+    element(box).click()
     keys((Keys.CONTROL, "v"))
     check(what, note() if where == "note" else value(where), expected)
 copy_rows = [

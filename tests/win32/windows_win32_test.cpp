@@ -266,6 +266,10 @@ TEST_F(Windows, EventsAndViewCalls) {
     SendMessageW(amountBox, WM_IME_CHAR, u'元', 1);
     EXPECT_EQ(amount(), u"12|");
     EXPECT_EQ(TextOf(resultBox), DollarsResult(u"12"));
+    Clipboard(form, std::u16string(10001, u'A')); // too long for the result box
+    SendMessageW(resultBox, WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf(resultBox), DollarsResult(u"12"));
+    EXPECT_EQ(StatusText(), u"输出框最多10000个字符，未粘贴");
     Clipboard(form, u"3"); // WM_PASTE: the caret after the paste
     SendMessageW(amountBox, EM_SETSEL, 1, 1);
     SendMessageW(amountBox, WM_PASTE, 0, 0);
