@@ -27,7 +27,7 @@ struct AccessibleControl {
     int index;                // in a control array, else -1
     AccessibleRole role;
     std::u16string_view name;
-    std::u16string_view description; // empty: none
+    std::u16string_view description = {}; // empty: none
 };
 
 namespace accessible_detail {
