@@ -312,7 +312,7 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
         item(keyed(u"复制人民币大写", KeyAction::CopyRmbCapital), WindowCommand::CopyRmbCapital,
              RmbCapital().has_value()),
         item(keyed(u"批量转换…", KeyAction::OpenBatch), WindowCommand::OpenBatch, true),
-        item(u"访问主页", WindowCommand::OpenHomePage, true)};
+        item(u"访问主页(&H)", WindowCommand::OpenHomePage, true)};
     if (box == Box::Result) { // the wording's forms, each value checked when chosen
         const auto forms = [&](std::u16string_view caption, std::size_t first, std::size_t end) {
             MenuItem forms = item(caption, {}, true);

@@ -187,7 +187,7 @@ private slots:
                     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
                     for (QAction* action : menu ? menu->actions() : QList<QAction*>{}) {
                         entries << action->text();
-                        if (action->text() == "访问主页") {
+                        if (action->text() == "访问主页(&H)") {
                             action->trigger();
                         }
                     }

@@ -281,7 +281,8 @@ TEST(Form1, Menus) {
     EXPECT_EQ(window.Entry(Box::Amount, Redo).caption, u"重做(&R)\tCtrl+Y");
     EXPECT_EQ(window.Entry(Box::Result, form1::WindowCommand::CopyRmbCapital).caption,
               u"复制人民币大写\tCtrl+Shift+R");
-    EXPECT_EQ(window.Entry(Box::Amount, form1::WindowCommand::OpenHomePage).caption, u"访问主页");
+    EXPECT_EQ(window.Entry(Box::Amount, form1::WindowCommand::OpenHomePage).caption,
+              u"访问主页(&H)");
 }
 
 // The amount box's history, step by step: Ctrl+Z ("Z") goes back to the amount before the
