@@ -564,22 +564,16 @@ TEST_F(Windows, NamesAndRoles) {
         {AccessibleRole::StatusBar, ROLE_SYSTEM_STATUSBAR},
     };
     const HWND statement = Form2::Open(), batch = Form3::Open({});
-    const std::map<std::string_view, std::function<HWND(const AccessibleControl&)>> windows = {
-        {"Form1", [&](const auto& entry) { return Form1Control(entry.control, entry.index); }},
-        {"Form2",
-         [&](const auto& entry) {
-             return Control(statement, form2::kControls, entry.control, entry.index);
-         }},
-        {"Form3",
-         [&](const auto& entry) { return Control(batch, form3::kControls, entry.control); }},
-    };
     for (const AccessibleControl& entry : kAccessibleControls) {
         if (entry.control == "StatusBar1Panel") { // a part of the status bar here
             continue;
         }
         SCOPED_TRACE(std::string(entry.window) + ' ' + std::string(entry.control) + ' ' +
                      std::to_string(entry.index));
-        const HWND control = windows.at(entry.window)(entry);
+        const HWND control = entry.window == "Form1" ? Form1Control(entry.control, entry.index)
+                             : entry.window == "Form2"
+                                 ? Control(statement, form2::kControls, entry.control, entry.index)
+                                 : Control(batch, form3::kControls, entry.control);
         ASSERT_TRUE(control);
         EXPECT_EQ(ReportedBy(control),
                   (Reported{std::u16string(entry.name), std::u16string(entry.description),
