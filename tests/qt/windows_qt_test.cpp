@@ -517,9 +517,9 @@ private slots:
         }
     }
 
-    // A changed result is announced once, as one change of the result box's text that carries the
-    // new text; a result that would not change the box is not announced. Qt sends such notices
-    // only while the desktop's accessibility bus listens: windows_qt_test_atspi runs this there.
+    // A changed result is announced once, as one change of the result box's text; a result that
+    // would not change the box is not announced. Qt sends such notices only while the desktop's
+    // accessibility bus listens: windows_qt_test_atspi runs this there.
     void resultChangeAnnounced() {
         if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
             QSKIP("no accessibility bus listening: Qt sends no notices");
