@@ -1,5 +1,6 @@
 #include "qt/form1_qt.h"
 
+#include "qt/accessible_qt.h"
 #include "qt/clickable_label.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
@@ -51,8 +52,17 @@ class ResultBox : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
     std::function<bool(qsizetype length)> inserting;
+    // The whole text replaced in one edit, kept out of the box's history, the caret at the start:
+    // Qt tells a screen reader of the change once, where the document's own setPlainText tells of
+    // a removal and then an insertion (the box's own lays the text out twice besides).
     void SetText(const QString& text) {
-        document()->setPlainText(text); // not the box's own setPlainText, which lays out twice
+        QTextDocument* shown = document();
+        shown->setUndoRedoEnabled(false);
+        QTextCursor whole(shown);
+        whole.select(QTextCursor::Document);
+        whole.insertText(text);
+        shown->setUndoRedoEnabled(true);
+        moveCursor(QTextCursor::Start);
     }
 
 protected:
@@ -79,6 +89,7 @@ KeyStroke StrokeOf(const QKeyEvent& key) {
 QKeySequence SequenceOf(KeyStroke stroke) {
     const int key = stroke.key == kBackspaceKey ? int{Qt::Key_Backspace}
                     : stroke.key == kInsertKey  ? int{Qt::Key_Insert}
+                    : stroke.key == kF1Key      ? int{Qt::Key_F1}
                                                 : int{stroke.key};
     return QKeySequence(key | (stroke.ctrl ? int{Qt::CTRL} : 0) |
                         (stroke.shift ? int{Qt::SHIFT} : 0) | (stroke.alt ? int{Qt::ALT} : 0));
@@ -95,6 +106,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
 void Form1::BuildControls() {
     setObjectName("Form1");
+    ShowFocusFromTheStart(this);
     setWindowTitle(Q(form1::kTitle));
     // Read by Qt's own PNG reader: left to guess the format, QImageReader first loads every
     // image format plugin in case one claims PNG: libraries the window never uses.
@@ -183,6 +195,7 @@ void Form1::BuildControls() {
         if (design.index >= 0) {
             control->setProperty("index", design.index);
         }
+        MakeAccessible(control, "Form1", design.name, design.index);
         if (design.kind != form1::Kind::StatusBar) {
             control->setGeometry(PixelRect(design.place));
         }
@@ -195,6 +208,9 @@ void Form1::BuildControls() {
             tabOrder.emplace_back(design.tabPosition, control);
         }
     }
+    // The parts that are controls of their own in Qt: the list's field, the status bar's panel.
+    MakeAccessible(Combo1->lineEdit(), "Form1", "Combo1");
+    MakeAccessible(StatusBar1Panel, "Form1", "StatusBar1Panel");
     Picture1->setMouseTracking(true);
     Label3->setMouseTracking(true);
     SetLinkLook(kLinkAtRest);

@@ -1,5 +1,6 @@
 #include "qt/form2_qt.h"
 
+#include "qt/accessible_qt.h"
 #include "qt/clickable_label.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
@@ -36,6 +37,7 @@ Form2::~Form2() {
 
 void Form2::BuildControls() {
     setObjectName("Form2");
+    ShowFocusFromTheStart(this);
     setWindowTitle(Q(form2::kTitle));
     setFixedSize(TwipsToPixels(form2::kClientWidth), TwipsToPixels(form2::kClientHeight));
     setFont(SongFont(form2::kSongFacePoints));
@@ -84,6 +86,7 @@ void Form2::BuildControls() {
         if (design.index >= 0) {
             control->setProperty("index", design.index);
         }
+        MakeAccessible(control, "Form2", design.name, design.index);
         control->setGeometry(PixelRect(design.place));
     }
     Command1->setFocus();

@@ -1,5 +1,6 @@
 #include "qt/form3_qt.h"
 
+#include "qt/accessible_qt.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
 
@@ -85,6 +86,7 @@ Form3::~Form3() {
 
 void Form3::BuildControls() {
     setObjectName("Form3");
+    ShowFocusFromTheStart(this);
     setWindowTitle(Q(form3::kTitle));
     setFont(SongFont(9));
     resize(TwipsToPixels(form3::kClientWidth), TwipsToPixels(form3::kClientHeight));
@@ -120,6 +122,7 @@ void Form3::BuildControls() {
             break;
         }
         control->setObjectName(QString::fromLatin1(design.name.data(), design.name.size()));
+        MakeAccessible(control, "Form3", design.name);
         control->setGeometry(PixelRect(design.place));
         if (design.tabPosition >= 0) {
             tabOrder.emplace_back(design.tabPosition, control);

@@ -16,6 +16,7 @@ packages=(
     fonts-arphic-uming
     qt6-translations-l10n # Qt's own menus in Chinese
     xvfb xauth
+    dbus-daemon dbus-bin at-spi2-core # the desktop's accessibility bus, for the windows' names
     desktop-file-utils appstream # validators of the desktop entry and metainfo
     dpkg-dev file                # make package: dependencies from the programs' libraries
 )

@@ -102,6 +102,9 @@ bool Presenter::Form_KeyDown(KeyScope where, KeyStroke stroke) {
     case KeyAction::OpenBatch:
         view_.ShowBatchWindow(Choices());
         break;
+    case KeyAction::ShowStatement:
+        view_.ShowStatementWindow();
+        break;
     default: // the batch window's
         return false;
     }
@@ -176,8 +179,13 @@ void Presenter::Combo1_DropDown() {
 void Presenter::Convert() {
     const std::u16string result =
         amount_.empty() ? std::u16string() : AmountToWords(amount_, currency_, form_).text;
-    view_.SetText(Box::Result,
-                  style_ == CaseStyle::Upper ? result : ApplyCaseStyle(result, style_));
+    ShowResult(style_ == CaseStyle::Upper ? result : ApplyCaseStyle(result, style_));
+}
+
+void Presenter::ShowResult(const std::u16string& text) {
+    if (text != view_.Text(Box::Result)) {
+        view_.SetText(Box::Result, text);
+    }
 }
 
 void Presenter::Text1_BeforeEdit(AmountInput input) {
@@ -281,7 +289,7 @@ void Presenter::Command1_Click(int index) {
     // The style chosen stays for the conversions that follow, and between runs.
     if (const std::optional<CaseStyle> style = CaseButtonStyle(index)) {
         style_ = *style;
-        view_.SetText(Box::Result, ApplyCaseStyle(view_.Text(Box::Result), *style));
+        ShowResult(ApplyCaseStyle(view_.Text(Box::Result), *style));
         Keep(kCaseKey, kCaseStyleNames[static_cast<std::size_t>(*style)]);
         view_.ChoicesChanged(Choices());
     }
@@ -316,7 +324,8 @@ std::vector<MenuItem> Presenter::MenuOf(Box box) const {
              WordingOf(view_.Text(Box::Result)).has_value()),
         item(keyed(u"复制人民币大写", KeyAction::CopyRmbCapital), WindowCommand::CopyRmbCapital,
              RmbCapital().has_value()),
-        item(keyed(u"批量转换…", KeyAction::OpenBatch), WindowCommand::OpenBatch, true)};
+        item(keyed(u"批量转换…", KeyAction::OpenBatch), WindowCommand::OpenBatch, true),
+        item(u"访问主页(&H)", WindowCommand::OpenHomePage, true)};
     if (box == Box::Result) { // the wording's forms, each value checked when chosen
         const auto forms = [&](std::u16string_view caption, std::size_t first, std::size_t end) {
             MenuItem forms = item(caption, {}, true);
@@ -357,6 +366,9 @@ void Presenter::MenuChosen(Box box, const MenuAction& action) {
             break;
         case WindowCommand::OpenBatch:
             view_.ShowBatchWindow(Choices());
+            break;
+        case WindowCommand::OpenHomePage:
+            view_.OpenHomePage();
             break;
         case WindowCommand::DefaultForms:
             form_ = {};

@@ -28,7 +28,7 @@ enum class Box { Amount, Result };
 // pastes, which are the presenter's.
 enum class EditCommand { Undo, Redo, Cut, Copy, Paste, Delete, SelectAll };
 // The window's own commands.
-enum class WindowCommand { CopyWording, CopyRmbCapital, OpenBatch, DefaultForms };
+enum class WindowCommand { CopyWording, CopyRmbCapital, OpenBatch, OpenHomePage, DefaultForms };
 // A value of a choice of the wording's form.
 struct FormValue {
     FormChoice choice;
@@ -198,6 +198,9 @@ private:
     // Writes the amount box and converts it: the box's own change notification is not an edit.
     void WriteAmount(std::u16string_view text, Selection selection);
     void Convert();
+    // Writes the result box, only when its text changes: each write is announced to a screen
+    // reader.
+    void ShowResult(const std::u16string& text);
     form3::Choices Choices() const { return {currencyIndex_, form_, style_}; }
     void Keep(FormChoice choice);
     void Keep(std::string_view key, std::string_view value);

@@ -12,6 +12,16 @@ inline constexpr std::uint32_t kButtonTextColour = kSystemColour | 18;
 inline constexpr std::uint32_t kLinkBlue = 0xff0000;
 inline constexpr std::uint32_t kLinkRed = 0x0000ff;
 
+// Under a high-contrast theme a fixed colour gives way to the theme's own for its use: the links'
+// blue to its links' colour, the pressed link's red to its selection's.
+inline constexpr std::uint32_t kHotLightColour = kSystemColour | 26;
+inline constexpr std::uint32_t kHighlightColour = kSystemColour | 13;
+constexpr std::uint32_t HighContrastColour(std::uint32_t colour) {
+    return colour & kSystemColour ? colour
+           : colour == kLinkRed   ? kHighlightColour
+                                  : kHotLightColour;
+}
+
 struct LinkLook {
     std::uint32_t colour = kButtonTextColour;
     bool italic = false;

@@ -17,10 +17,20 @@ struct KeyStroke {
 };
 inline constexpr char16_t kBackspaceKey = 0x08;
 inline constexpr char16_t kInsertKey = 0xf727; // outside any text: no letter is ever taken for it
+inline constexpr char16_t kF1Key = 0xf704;
 
 // What a key does, and where the focus must be for it to do it: the main window's amount box or
 // anywhere in that window; the batch window's amount column or anywhere in that window.
-enum class KeyAction { Undo, Redo, Paste, CopyWording, CopyRmbCapital, OpenBatch, CopyResults };
+enum class KeyAction {
+    Undo,
+    Redo,
+    Paste,
+    CopyWording,
+    CopyRmbCapital,
+    OpenBatch,
+    ShowStatement,
+    CopyResults
+};
 enum class KeyScope { AmountBox, Window, BatchAmounts, BatchWindow };
 
 struct KeyBinding {
@@ -30,9 +40,9 @@ struct KeyBinding {
 };
 
 // The amount box's history and pastes are the presenter's, not the box's own; the wording and the
-// Chinese capital are copied from anywhere in the window. The first stroke of an action is the one
-// its menu entry shows.
-inline constexpr std::array<KeyBinding, 12> kWindowKeys = {{
+// Chinese capital are copied from anywhere in the window, and F1 opens the statement window from
+// anywhere in it, as the link does. The first stroke of an action is the one its menu entry shows.
+inline constexpr std::array<KeyBinding, 13> kWindowKeys = {{
     {KeyAction::Undo, KeyScope::AmountBox, {u'Z', true}},
     {KeyAction::Undo, KeyScope::AmountBox, {kBackspaceKey, false, false, true}},
     {KeyAction::Redo, KeyScope::AmountBox, {u'Y', true}},
@@ -42,6 +52,7 @@ inline constexpr std::array<KeyBinding, 12> kWindowKeys = {{
     {KeyAction::CopyWording, KeyScope::Window, {u'C', true, true}},
     {KeyAction::CopyRmbCapital, KeyScope::Window, {u'R', true, true}},
     {KeyAction::OpenBatch, KeyScope::Window, {u'B', true}},
+    {KeyAction::ShowStatement, KeyScope::Window, {kF1Key}},
     {KeyAction::CopyResults, KeyScope::BatchWindow, {u'C', true, true}},
     {KeyAction::Paste, KeyScope::BatchAmounts, {u'V', true}},
     {KeyAction::Paste, KeyScope::BatchAmounts, {kInsertKey, false, true}},

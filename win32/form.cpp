@@ -68,7 +68,16 @@ bool SetClipboardText(HWND owner, std::u16string_view text) {
 }
 
 COLORREF ColourRef(std::uint32_t colour) {
+    colour = HighContrastOn() ? HighContrastColour(colour) : colour;
     return colour & kSystemColour ? GetSysColor(static_cast<int>(colour & 0xff)) : colour;
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTW theme{};
+    theme.cbSize = sizeof(theme);
+    return pretendHighContrast.value_or(
+        SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(theme), &theme, 0) &&
+        (theme.dwFlags & HCF_HIGHCONTRASTON));
 }
 
 Font SongFont(std::u16string_view face, double points, UINT dpi, bool underline, bool italic) {
@@ -163,6 +172,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_SHOWWINDOW: // the focus shown from the start (below)
+        if (wParam) {
+            SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        }
+        break;
+    case WM_CHANGEUISTATE:
+        // The focus stays shown for a clerk on the keyboard alone, where the desktop would hide it
+        // until a key is pressed: whatever else a change does, it keeps the focus shown.
+        DefWindowProcW(hwnd_, message, wParam, lParam);
+        return DefWindowProcW(hwnd_, message, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     case WM_NEXTDLGCTL:
         // A multi-line box passes Tab on this way, as it does in a dialog.
         SetFocus(lParam ? reinterpret_cast<HWND>(wParam)

@@ -38,8 +38,13 @@ void SetText(HWND window, std::u16string_view text);
 std::optional<std::u16string> ClipboardText(HWND owner);
 bool SetClipboardText(HWND owner, std::u16string_view text);
 
-// A design colour, 0x00BBGGRR or, with the top bit set, a system colour by its index.
+// A design colour, 0x00BBGGRR or, with the top bit set, a system colour by its index; under a
+// high-contrast theme a fixed one is the theme's colour for its use.
 COLORREF ColourRef(std::uint32_t colour);
+// Whether the desktop draws in a high-contrast theme; while set, `pretendHighContrast` answers in
+// the system's place (Wine has no such themes: its tests pretend).
+bool HighContrastOn();
+inline std::optional<bool> pretendHighContrast;
 
 struct FontDeleter {
     void operator()(HFONT font) const { DeleteObject(font); }

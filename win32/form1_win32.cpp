@@ -1,5 +1,7 @@
 #include "win32/form1_win32.h"
 
+#include "win32/accessible_win32.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -45,7 +47,10 @@ HMENU MenuOf(const std::vector<form1::MenuItem>& items, std::vector<form1::MenuA
 
 // The virtual key of a stroke's key, and the key of a virtual key; 0 for none of the window's.
 WORD VirtualKey(char16_t key) {
-    return key == kBackspaceKey ? VK_BACK : key == kInsertKey ? VK_INSERT : key;
+    return key == kBackspaceKey ? VK_BACK
+           : key == kInsertKey  ? VK_INSERT
+           : key == kF1Key      ? VK_F1
+                                : key;
 }
 char16_t KeyOf(WPARAM virtualKey) {
     return virtualKey >= 'A' && virtualKey <= 'Z' ? static_cast<char16_t>(virtualKey)
@@ -108,8 +113,11 @@ void Form1::BuildControls() {
         const form1::Control& design = form1::kControls[place];
         const auto make = [&](HWND parent, const form1::Control& control, const wchar_t* className,
                               DWORD style, DWORD exStyle = 0) {
-            return CreateControl(parent, static_cast<std::size_t>(&control - &form1::kControls[0]),
-                                 className, style, exStyle, control.text);
+            const HWND made =
+                CreateControl(parent, static_cast<std::size_t>(&control - &form1::kControls[0]),
+                              className, style, exStyle, control.text);
+            win32::MakeAccessible(made, "Form1", control.name, control.index);
+            return made;
         };
         switch (design.kind) {
         case form1::Kind::Label:
@@ -149,6 +157,8 @@ void Form1::BuildControls() {
             // Typing into the field selects nothing: only CBN_SELCHANGE counts.
             Combo1 = make(hwnd_, design, WC_COMBOBOXW,
                           CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP);
+            // Its field, a window of its own, where the focus is: the list's name.
+            win32::MakeAccessible(CurrencyField(), "Form1", "Combo1", -1, AccessibleRole::Text);
             break;
         }
     }
@@ -429,12 +439,16 @@ void Form1::SetCurrencyEntries(const std::vector<std::u16string>& entries) {
     }
 }
 
-void Form1::SelectCurrencyField(form1::Selection selection) {
+HWND Form1::CurrencyField() const {
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof(parts);
     GetComboBoxInfo(Combo1, &parts);
-    SendMessageW(parts.hwndItem, EM_SETSEL, selection.anchor, LPARAM(selection.caret));
-    SendMessageW(parts.hwndItem, EM_SCROLLCARET, 0, 0);
+    return parts.hwndItem;
+}
+
+void Form1::SelectCurrencyField(form1::Selection selection) {
+    SendMessageW(CurrencyField(), EM_SETSEL, selection.anchor, LPARAM(selection.caret));
+    SendMessageW(CurrencyField(), EM_SCROLLCARET, 0, 0);
 }
 
 int Form1::CurrencyListScreenRoom() const {

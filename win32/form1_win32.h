@@ -30,11 +30,17 @@ private:
     bool AmountBoxKey(HWND box, UINT message, WPARAM key, LPARAM flags);
     void ShowMenu(form1::Box box, POINT at);
     HWND BoxOf(form1::Box box) const { return box == form1::Box::Amount ? Text1 : Text2; }
+    // The currency list's field, an edit control of its own.
+    HWND CurrencyField() const;
 
     // form1::View
     std::u16string Text(form1::Box box) const override { return win32::TextOf(BoxOf(box)); }
+    // A result written is told to screen readers as the result box's new value.
     void SetText(form1::Box box, std::u16string_view text) override {
         win32::SetText(BoxOf(box), text);
+        if (box == form1::Box::Result) {
+            NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Text2, OBJID_CLIENT, CHILDID_SELF);
+        }
     }
     form1::Selection SelectionIn(form1::Box box) const override;
     void SelectAmount(form1::Selection to) override {

@@ -2,6 +2,7 @@
 
 #include "ui/form2_design.h"
 #include "ui/open_home_page.h"
+#include "win32/accessible_win32.h"
 
 #include <commctrl.h>
 
@@ -54,7 +55,9 @@ void Form2::BuildControls() {
     for (std::size_t place = form2::kControls.size(); place-- > 0;) {
         const form2::Control& design = form2::kControls[place];
         const auto make = [&](const wchar_t* className, DWORD style) {
-            return CreateControl(hwnd_, place, className, style, 0, design.text);
+            const HWND made = CreateControl(hwnd_, place, className, style, 0, design.text);
+            win32::MakeAccessible(made, "Form2", design.name, design.index);
+            return made;
         };
         switch (design.kind) {
         case form2::Kind::Frame:

@@ -1,5 +1,7 @@
 #include "win32/form3_win32.h"
 
+#include "win32/accessible_win32.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -83,7 +85,9 @@ void Form3::BuildControls() {
     for (const std::size_t place : places) {
         const form3::Control& design = form3::kControls[place];
         const auto make = [&](const wchar_t* className, DWORD style, DWORD exStyle = 0) {
-            return CreateControl(hwnd_, place, className, style, exStyle, design.text);
+            const HWND made = CreateControl(hwnd_, place, className, style, exStyle, design.text);
+            win32::MakeAccessible(made, "Form3", design.name);
+            return made;
         };
         // A row a line: no wrapping, so the two columns keep their rows side by side.
         constexpr DWORD kColumn = ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN |
@@ -225,6 +229,7 @@ void Form3::ReplaceResults(std::size_t first, std::size_t count, std::u16string_
     SendMessageW(Text2, EM_SETSEL, static_cast<WPARAM>(start), end);
     SendMessageW(Text2, EM_REPLACESEL, FALSE,
                  reinterpret_cast<LPARAM>(win32::Wide(WithWindowsBreaks(rows)).c_str()));
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Text2, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form3::ScrollTo(HWND column, std::size_t row) {

@@ -8,13 +8,16 @@
 #include "qt/translations.h"
 #include "tests/qt/qt_support.h"
 #include "tests/ui/result_box.h"
+#include "ui/accessible_names.h"
 #include "ui/form1_design.h"
 #include "ui/form2_design.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -27,10 +30,14 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QStyleOption>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+
+#include <functional>
+#include <map>
 
 using namespace qev;
 
@@ -59,6 +66,16 @@ class WindowsTest : public QObject {
     QWidget* Control(const QString& name) const { return ::Control(window, name); }
 
 private slots:
+    // The statement and batch windows a test left open close with it.
+    void cleanup() {
+        CloseStatementWindows();
+        for (QWidget* open : QApplication::topLevelWidgets()) {
+            if (open->objectName() == "Form3") {
+                open->close();
+            }
+        }
+    }
+
     void initTestCase() {
         InstallSongFaceSubstitutes();
         InstallQtTranslations();
@@ -157,22 +174,41 @@ private slots:
             QTest::keyClick(amountBox, keys.key(), keys.keyboardModifiers());
             QCOMPARE(amount(), box);
         }
-        // Both boxes' menus in the program's words, copying the wording alone among them.
+        // Both boxes' menus, opened by Shift+F10 and by the menu key (which the window system
+        // reports as a menu asked for from the keyboard), in the program's words: copying the
+        // wording alone among them, and the home page, chosen from each.
+        const std::function<void(QWidget*)> openers[] = {
+            [](QWidget* box) { QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier); },
+            [this](QWidget*) {
+                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+                QApplication::sendEvent(window->windowHandle(), &menuKey);
+            }};
         for (QWidget* box : {static_cast<QWidget*>(amountBox), static_cast<QWidget*>(resultBox)}) {
-            QString copyWording;
-            QTimer::singleShot(0, [&copyWording] {
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                for (const QAction* action : menu ? menu->actions() : QList<QAction*>{}) {
-                    copyWording =
-                        action->text().startsWith("复制英文大写") ? action->text() : copyWording;
-                }
-                if (menu) {
-                    menu->close();
-                }
-            });
-            QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
-            QCOMPARE(copyWording, "复制英文大写\tCtrl+Shift+C");
+            for (const auto& open : openers) {
+                window->activateWindow(); // no longer active once a menu has closed
+                QVERIFY(QTest::qWaitForWindowActive(window));
+                box->setFocus();
+                QStringList entries;
+                QObject shown; // no step left behind should no menu open
+                QTimer::singleShot(0, &shown, [&entries] {
+                    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                    for (QAction* action : menu ? menu->actions() : QList<QAction*>{}) {
+                        entries << action->text();
+                        if (action->text() == "访问主页(&H)") {
+                            action->trigger();
+                        }
+                    }
+                    if (menu) {
+                        menu->close();
+                    }
+                });
+                open(box);
+                QVERIFY2(entries.contains("复制英文大写\tCtrl+Shift+C"),
+                         qPrintable(entries.join('|')));
+            }
         }
+        QCOMPARE(shellCalls, QList<ShellCall>(4, HomePageCall(window->winId())));
+        shellCalls.clear();
 
         // A paste into the result box goes through the presenter, which refuses one too long.
         const QString held = resultBox->toPlainText();
@@ -369,7 +405,11 @@ private slots:
     void statementWindow() {
         CloseStatementWindows();
         shellCalls.clear();
-        QPointer<Form2> statement = Form2::Open();
+        window->activateWindow(); // F1 opens it, as the link does
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(OpenStatementWindows().size(), 1);
+        QPointer<Form2> statement = OpenStatementWindows().first();
         QVERIFY(QTest::qWaitForWindowActive(statement));
         const auto in = [&](const QString& name, QPoint point) {
             return ::Control(statement, name)->mapTo(statement.data(), point);
@@ -424,6 +464,95 @@ private slots:
         QApplication::sendEvent(statement->windowHandle(), &closeBox);
         QVERIFY(!statement->isVisible());
         QCOMPARE(OpenStatementWindows().size(), 0);
+    }
+
+    // Every control of the three windows says its name to a screen reader, what it is and, where
+    // its name leaves it unsaid, what it does: the case buttons what they do whatever their
+    // captions, the links that they are links, the currency list's field the list's name.
+    void namesAndRoles() {
+        const std::map<AccessibleRole, QAccessible::Role> roles = {
+            {AccessibleRole::Label, QAccessible::StaticText},
+            {AccessibleRole::Pane, QAccessible::Client},
+            {AccessibleRole::Grouping, QAccessible::Grouping},
+            {AccessibleRole::Text, QAccessible::EditableText},
+            {AccessibleRole::ComboBox, QAccessible::ComboBox},
+            {AccessibleRole::Button, QAccessible::Button},
+            {AccessibleRole::CheckBox, QAccessible::CheckBox},
+            {AccessibleRole::Link, QAccessible::Link},
+            {AccessibleRole::StatusBar, QAccessible::StatusBar},
+        };
+        const QPointer<Form2> statement = Form2::Open();
+        const QPointer<Form3> batch = Form3::Open({});
+        const std::map<std::string_view, QWidget*> windows = {
+            {"Form1", window}, {"Form2", statement}, {"Form3", batch}};
+        for (const AccessibleControl& entry : kAccessibleControls) {
+            const QString name = QString::fromLatin1(entry.control.data(), entry.control.size()) +
+                                 (entry.index < 0 ? QString() : QString("(%1)").arg(entry.index));
+            QWidget* control = ::Control(windows.at(entry.window), name);
+            QVERIFY2(control, qPrintable(name));
+            const QAccessibleInterface* said = QAccessible::queryAccessibleInterface(control);
+            QCOMPARE(said->role(), roles.at(entry.role));
+            // On Linux Qt names a combo box by its entry chosen, and its field by its name.
+            const auto* list = qobject_cast<QComboBox*>(control);
+            const QAccessibleInterface* named =
+                list ? QAccessible::queryAccessibleInterface(list->lineEdit()) : said;
+            QCOMPARE(named->text(QAccessible::Name), Q(entry.name));
+            QCOMPARE(named->text(QAccessible::Description), Q(entry.description));
+        }
+    }
+
+    // The focus shows on every control that takes it as soon as its window opens, as the style
+    // shows it once Tab has moved it: each control tells the style it has the keyboard's focus.
+    void focusShown() {
+        const QPointer<Form2> statement = Form2::Open();
+        const QPointer<Form3> batch = Form3::Open({});
+        for (QWidget* shown : {static_cast<QWidget*>(window), static_cast<QWidget*>(statement),
+                               static_cast<QWidget*>(batch)}) {
+            shown->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(shown));
+            for (QWidget* control : shown->findChildren<QWidget*>()) {
+                if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
+                    control->setFocus();
+                    QStyleOption drawn;
+                    drawn.initFrom(control);
+                    QVERIFY2(drawn.state & QStyle::State_HasFocus,
+                             qPrintable(control->objectName()));
+                    QVERIFY(drawn.state & QStyle::State_KeyboardFocusChange);
+                }
+            }
+        }
+    }
+
+    // A changed result is announced once, as one change of the result box's text; a result that
+    // would not change the box is not announced. Qt sends such notices only while the desktop's
+    // accessibility bus listens: windows_qt_test_atspi runs this there.
+    void resultChangeAnnounced() {
+        if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+            QSKIP("no accessibility bus listening: Qt sends no notices");
+        }
+        QTRY_VERIFY(QAccessible::isActive()); // once Qt has found the bus
+        static QPlainTextEdit* resultBox = window->findChild<QPlainTextEdit*>("Text2");
+        static QStringList told; // the box's text at each notice of a change of its text
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->object() == resultBox && event->type() >= QAccessible::TextInserted &&
+                event->type() <= QAccessible::TextUpdated) {
+                told << resultBox->toPlainText();
+            }
+        });
+        auto* amountBox = window->findChild<QLineEdit*>("Text1");
+        amountBox->setText("");
+        QTest::mouseClick(Control("Command1(0)"), Qt::LeftButton);
+        told.clear();
+        amountBox->setText("7");
+        QTest::mouseClick(Control("Command1(0)"), Qt::LeftButton); // already in capitals
+        amountBox->setText("8");
+        QTest::mouseClick(Control("Command1(2)"), Qt::LeftButton);
+        amountBox->setText("");
+        QAccessible::installUpdateHandler(nullptr);
+        const auto shown = [](std::u16string_view amount) {
+            return Q(DollarsResult(amount)).replace("\r\n", "\n");
+        };
+        QCOMPARE(told, QStringList({shown(u"7"), shown(u"8"), shown(u"8").toLower(), ""}));
     }
 
     // Last, for the program's own event loop runs and ends: closing the main window leaves the

@@ -92,6 +92,7 @@ public:
     std::u16string Text(Box box) const override { return box == Box::Amount ? amount : result; }
     void SetText(Box box, std::u16string_view text) override {
         (box == Box::Amount ? amount : result) = text;
+        resultWrites += box == Box::Result;
         if (box == Box::Amount) {
             selection = {text.size(), text.size()};
             presenter.Text1_Change();
@@ -143,6 +144,7 @@ public:
     form1::Selection selection, fieldSelection;
     std::vector<std::u16string> entries;
     std::optional<std::size_t> index;
+    std::size_t resultWrites = 0;
     int dropWidth = 0, screenRoom = 1 << 20;
     form1::OuterSize size{8280, 3780}, minimum;
     std::optional<form1::Layout> placed;

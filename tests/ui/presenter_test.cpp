@@ -162,6 +162,19 @@ TEST(Form1, CaseButtons) {
     EXPECT_EQ(window.settings.values.at("case"), u"lower"); // the style last chosen, kept
 }
 
+// The result box is written only when its text changes, for a screen reader hears of each write:
+// not for a case it is already in, nor for the currency it is already in.
+TEST(Form1, ResultWrittenOnlyWhenItChanges) {
+    FakeWindow window;
+    window.Type(u"5");
+    const std::size_t writes = window.resultWrites;
+    window.presenter.Command1_Click(0);
+    window.presenter.Combo1_Click();
+    EXPECT_EQ(window.resultWrites, writes);
+    window.presenter.Command1_Click(2);
+    EXPECT_EQ(window.resultWrites, writes + 1);
+}
+
 // Ctrl+B and "批量转换…" open the batch window in the window's currency, form and letter case,
 // and every change of them is passed on to it.
 TEST(Form1, BatchWindowInTheWindowsChoices) {
@@ -269,11 +282,11 @@ TEST(Form1, Menus) {
         }
         return shown;
     };
-    EXPECT_EQ(entries(Box::Result), u"01|0000|0|001|||0"); // then the forms and their default
+    EXPECT_EQ(entries(Box::Result), u"01|0000|0|0011|||0"); // then the forms and their default
     window.Type(u"12");
     window.selection = {2, 0};
     window.clipboard = u"3a4";
-    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|101"); // its history is the presenter's
+    EXPECT_EQ(entries(Box::Amount), u"10|1111|1|1011"); // its history is the presenter's
     using enum form1::EditCommand;
     window.Choose(Box::Amount, Paste);
     EXPECT_EQ(window.AmountWithCaret(), u"34|");
@@ -283,13 +296,17 @@ TEST(Form1, Menus) {
     }
     window.Choose(Box::Amount, Undo);
     window.Choose(Box::Amount, Cut);
+    window.Choose(Box::Amount, form1::WindowCommand::OpenHomePage); // in both boxes' menus
+    window.Choose(Box::Result, form1::WindowCommand::OpenHomePage);
     EXPECT_EQ(window.AmountWithCaret() + window.log,
               u"|12已删除非金额字符：a result:0 result:6 已复制：SAY US DOLLARS THIRTY FOUR ONLY "
-              u"amount:2 ");
+              u"amount:2 home home ");
     // Each key the menus show is the one that does it.
     EXPECT_EQ(window.Entry(Box::Amount, Redo).caption, u"重做(&R)\tCtrl+Y");
     EXPECT_EQ(window.Entry(Box::Result, form1::WindowCommand::CopyRmbCapital).caption,
               u"复制人民币大写\tCtrl+Shift+R");
+    EXPECT_EQ(window.Entry(Box::Amount, form1::WindowCommand::OpenHomePage).caption,
+              u"访问主页(&H)");
 }
 
 // The amount box's history, step by step: Ctrl+Z ("Z") goes back to the amount before the
@@ -431,8 +448,9 @@ TEST(Form1, Resizing) {
 
 // The link's looks after the pointer's steps, each look set once: "m" a move over the link, "l"
 // the pointer leaving it, "p" a move over Picture1, "1" and "2" a left and a right press, "u" a
-// release, which opens the statement window; a click on the status bar's panel opens the home
-// page, "n" a home page that could not be opened; "c" a copy the clipboard refused late.
+// release, which opens the statement window, as F1 ("f") does; a click on the status bar's panel
+// opens the home page, "n" a home page that could not be opened; "c" a copy the clipboard refused
+// late.
 TEST(Form1, LinkAndStatusBar) {
     const std::pair<std::string, std::u16string> rows[] = {
         {"mm", u"hover "},
@@ -448,6 +466,7 @@ TEST(Form1, LinkAndStatusBar) {
         {"s", u"home "},
         {"n", u"无法打开主页：没有可用的浏览器 "},
         {"c", u"beep 无法复制：剪贴板不可用 "},
+        {"f", u"statement "},
     };
     for (const auto& [steps, log] : rows) {
         FakeWindow window;
@@ -459,6 +478,7 @@ TEST(Form1, LinkAndStatusBar) {
             : step == 'p' ? window.presenter.Picture1_MouseMove()
             : step == 'u' ? window.presenter.Label3_MouseUp()
             : step == 's' ? window.presenter.StatusBar1_PanelClick()
+            : step == 'f' ? void(window.Press({kF1Key}, KeyScope::Window))
                           : window.presenter.Label3_MouseDown(step - '0');
         }
         EXPECT_EQ(window.log, log) << steps;

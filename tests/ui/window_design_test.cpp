@@ -1,10 +1,15 @@
-// The main window's design, toolkit-free: the resize rule against the design's places.
+// The windows' designs, toolkit-free: the main window's resize rule against the design's places,
+// and every control's name for a screen reader.
+#include "ui/accessible_names.h"
 #include "ui/form1_design.h"
+#include "ui/form2_design.h"
+#include "ui/form3_design.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 using namespace qev;
@@ -86,6 +91,53 @@ TEST(WindowDesign, NoControlCoversAnother) {
                 }
             }
         }
+    }
+}
+
+// Every control of every window's design has a name a screen reader can say, and the table holds
+// no control beyond them but the main window's status-bar panel.
+TEST(AccessibleNames, EveryControlOfEveryWindowNamed) {
+    std::vector<std::tuple<std::string_view, std::string_view, int>> controls = {
+        {"Form1", "StatusBar1Panel", -1}};
+    for (const form1::Control& control : form1::kControls) {
+        controls.emplace_back("Form1", control.name, control.index);
+    }
+    for (const form2::Control& control : form2::kControls) {
+        controls.emplace_back("Form2", control.name, control.index);
+    }
+    for (const form3::Control& control : form3::kControls) {
+        controls.emplace_back("Form3", control.name, -1);
+    }
+    for (const auto& [window, name, index] : controls) {
+        const AccessibleControl* entry = AccessibleControlNamed(window, name, index);
+        ASSERT_TRUE(entry) << window << ' ' << name << ' ' << index;
+        EXPECT_FALSE(entry->name.empty()) << window << ' ' << name << ' ' << index;
+    }
+    EXPECT_EQ(std::size(kAccessibleControls), controls.size());
+}
+
+// The main window's controls say what they are and what they do, the case buttons whatever their
+// captions; the statement link is a link.
+TEST(AccessibleNames, MainWindowSaysWhatItsControlsDo) {
+    const struct {
+        std::string_view control;
+        int index;
+        AccessibleRole role;
+        std::u16string_view name;
+    } rows[] = {
+        {"Text1", -1, AccessibleRole::Text, u"金额"},
+        {"Combo1", -1, AccessibleRole::ComboBox, u"币种"},
+        {"Text2", -1, AccessibleRole::Text, u"英文大写"},
+        {"Command1", 0, AccessibleRole::Button, u"全部大写"},
+        {"Command1", 1, AccessibleRole::Button, u"每词首字母大写"},
+        {"Command1", 2, AccessibleRole::Button, u"全部小写"},
+        {"Label3", -1, AccessibleRole::Link, u"声明"},
+    };
+    for (const auto& row : rows) {
+        const AccessibleControl* entry = AccessibleControlNamed("Form1", row.control, row.index);
+        ASSERT_TRUE(entry) << row.control;
+        EXPECT_EQ(entry->role, row.role) << row.control;
+        EXPECT_EQ(entry->name, row.name) << row.control;
     }
 }
 

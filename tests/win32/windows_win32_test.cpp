@@ -3,6 +3,7 @@
 // tested on its own. Runs under Wine on a virtual display.
 #include "currency/currency_table.h"
 #include "tests/ui/result_box.h"
+#include "ui/accessible_names.h"
 #include "ui/form2_design.h"
 #include "ui/form3_design.h"
 #include "ui/open_home_page.h"
@@ -14,10 +15,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 
 using namespace qev;
 using win32::TextOf;
@@ -125,7 +128,10 @@ std::vector<std::u16string> MenuShownBy(const std::function<void()>& open, wchar
             return CallNextHookEx(nullptr, code, wParam, lParam);
         },
         nullptr, GetCurrentThreadId());
+    // A timer's message wakes the menu's loop, should nothing else come to it.
+    const UINT_PTR wake = SetTimer(nullptr, 0, 10, nullptr);
     open();
+    KillTimer(nullptr, wake);
     UnhookWindowsHookEx(hook);
     return shown;
 }
@@ -147,6 +153,63 @@ std::array<long, 4> Pixels(HWND control) {
     const RECT rect = win32::ChildRect(control);
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
+
+// What Windows' accessibility interfaces report of a control, as a screen reader reads it: its
+// name, role and description.
+struct Reported {
+    std::u16string name, description;
+    LONG role = 0;
+    bool operator==(const Reported&) const = default;
+};
+Reported ReportedBy(HWND control) {
+    Reported reported;
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(&object)))) {
+        return reported;
+    }
+    VARIANT self{}, role{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (const auto& [read, text] :
+         {std::pair{&IAccessible::get_accName, &reported.name},
+          std::pair{&IAccessible::get_accDescription, &reported.description}}) {
+        BSTR said = nullptr;
+        if ((object->*read)(self, &said) == S_OK && said) {
+            *text = reinterpret_cast<const char16_t*>(said);
+        }
+        SysFreeString(said);
+    }
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) {
+        reported.role = role.lVal;
+    }
+    object->Release();
+    return reported;
+}
+
+// The texts a control held each time Windows' accessibility events told a screen reader that its
+// value changed, heard out of context, as a reader hears them, as the messages are pumped.
+class ValueChanges {
+public:
+    explicit ValueChanges(HWND control)
+        : hook_(SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, &Heard,
+                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT)) {
+        watched = control;
+        heard.clear();
+    }
+    ~ValueChanges() { UnhookWinEvent(hook_); }
+    static inline HWND watched = nullptr;
+    static inline std::vector<std::u16string> heard;
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD,
+                               DWORD) {
+        if (control == watched && object == OBJID_CLIENT && child == CHILDID_SELF) {
+            heard.push_back(TextOf(control));
+        }
+    }
+    HWINEVENTHOOK hook_;
+};
 
 class Windows : public testing::Test {
 protected:
@@ -430,7 +493,11 @@ TEST_F(Windows, BatchWindow) {
     const HWND results = Control(batch, form3::kControls, "Text2");
     EXPECT_EQ(GetFocus(), amounts);
     Clipboard(form, u"1\r\n\r\nabc\r\n$1,234.50");
-    Press(amounts, 'V', true);
+    {
+        const ValueChanges told(results); // the paste's rows told to a screen reader once
+        Press(amounts, 'V', true);
+        EXPECT_EQ(told.heard.size(), 1u);
+    }
     Press(amounts, 'C', true, true);
     EXPECT_EQ(Clipboard(form), u"SAY US DOLLARS ONE ONLY\r\n\r\n无法转换：没有这种货币代码\r\n"
                                u"SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY "
@@ -493,6 +560,120 @@ TEST_F(Windows, StatementWindow) {
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     SendMessageW(statement, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+// Every control of the three windows reports to Windows' accessibility interfaces the name, role
+// and description a screen reader says: the case buttons what they do, the links that they are
+// links, the currency list's field the list's name.
+TEST_F(Windows, NamesAndRoles) {
+    const std::map<AccessibleRole, LONG> roles = {
+        {AccessibleRole::Label, ROLE_SYSTEM_STATICTEXT},
+        {AccessibleRole::Pane, ROLE_SYSTEM_CLIENT},
+        {AccessibleRole::Grouping, ROLE_SYSTEM_GROUPING},
+        {AccessibleRole::Text, ROLE_SYSTEM_TEXT},
+        {AccessibleRole::ComboBox, ROLE_SYSTEM_COMBOBOX},
+        {AccessibleRole::Button, ROLE_SYSTEM_PUSHBUTTON},
+        {AccessibleRole::CheckBox, ROLE_SYSTEM_CHECKBUTTON},
+        {AccessibleRole::Link, ROLE_SYSTEM_LINK},
+        {AccessibleRole::StatusBar, ROLE_SYSTEM_STATUSBAR},
+    };
+    const HWND statement = Form2::Open(), batch = Form3::Open({});
+    for (const AccessibleControl& entry : kAccessibleControls) {
+        if (entry.control == "StatusBar1Panel") { // a part of the status bar here
+            continue;
+        }
+        SCOPED_TRACE(std::string(entry.window) + ' ' + std::string(entry.control) + ' ' +
+                     std::to_string(entry.index));
+        const HWND control = entry.window == "Form1" ? Form1Control(entry.control, entry.index)
+                             : entry.window == "Form2"
+                                 ? Control(statement, form2::kControls, entry.control, entry.index)
+                                 : Control(batch, form3::kControls, entry.control);
+        ASSERT_TRUE(control);
+        EXPECT_EQ(ReportedBy(control),
+                  (Reported{std::u16string(entry.name), std::u16string(entry.description),
+                            roles.at(entry.role)}));
+    }
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    GetComboBoxInfo(combo, &parts);
+    EXPECT_EQ(ReportedBy(parts.hwndItem), (Reported{u"币种", u"", ROLE_SYSTEM_TEXT}));
+}
+
+// A changed result is told to a screen reader once, as the result box's new value; a result that
+// would not change the box is not told.
+TEST_F(Windows, ResultChangeAnnounced) {
+    const ValueChanges told(resultBox);
+    const std::function<void()> steps[] = {
+        [&] { SetWindowTextW(amountBox, L"7"); },
+        [&] { SendMessageW(Form1Control("Command1", 0), BM_CLICK, 0, 0); }, // already capitals
+        [&] { SetWindowTextW(amountBox, L"8"); },
+        [&] { SendMessageW(Form1Control("Command1", 2), BM_CLICK, 0, 0); },
+        [&] { SetWindowTextW(amountBox, L""); },
+    };
+    for (const auto& step : steps) {
+        step();
+        Pump();
+    }
+    EXPECT_EQ(told.heard, (std::vector<std::u16string>{DollarsResult(u"7"), DollarsResult(u"8"),
+                                                       ToLowerCase(DollarsResult(u"8")), u""}));
+}
+
+// The keyboard reaches everything: F1 opens the statement window from anywhere in the main
+// window; both boxes' menus open with Shift+F10 and with the menu key, and 访问主页 there opens
+// the home page. (Whether the focus shows from the start cannot be seen here: Wine keeps no
+// keyboard cues, and shows the focus always.)
+TEST_F(Windows, KeyboardAlone) {
+    Press(Form1Control("Command1", 1), VK_F1);
+    const HWND statement = FindWindowW(nullptr, L"使用说明");
+    EXPECT_TRUE(statement);
+    DestroyWindow(statement);
+    SetForegroundWindow(form);
+    Pump();
+    for (const HWND box : {amountBox, resultBox}) {
+        const std::function<void()> openers[] = {
+            [box] { // Shift+F10, a system key
+                BYTE keys[256] = {};
+                keys[VK_SHIFT] = 0x80;
+                SetKeyboardState(keys);
+                PostMessageW(box, WM_SYSKEYDOWN, VK_F10, 1);
+                Pump();
+                keys[VK_SHIFT] = 0;
+                SetKeyboardState(keys);
+            },
+            [box] { // the menu key, pressed and let go as the keyboard does it
+                SetFocus(box);
+                INPUT key[2] = {};
+                key[0].type = key[1].type = INPUT_KEYBOARD;
+                key[0].ki.wVk = key[1].ki.wVk = VK_APPS;
+                key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+                SendInput(2, key, sizeof(INPUT));
+                Pump();
+            }};
+        for (const auto& open : openers) {
+            const std::vector<std::u16string> menu = MenuShownBy(open, L'h');
+            EXPECT_NE(std::find(menu.begin(), menu.end(), u"访问主页(&H)"), menu.end());
+        }
+    }
+    EXPECT_EQ(shellCalls,
+              std::vector(4, std::to_string(NativeWindow(form)) + ' ' + kMakerHomePage));
+}
+
+// Under a high-contrast theme the links are drawn in the theme's colours, never a fixed one: the
+// main window's link hovered and pressed, the statement window's web address. Wine has no such
+// themes: the windows are told one is on.
+TEST_F(Windows, HighContrast) {
+    win32::pretendHighContrast = true;
+    const HWND link = Form1Control("Label3");
+    const HWND address = Control(Form2::Open(), form2::kControls, "Label4");
+    SendMessageW(link, WM_MOUSEMOVE, 0, 0);
+    const COLORREF hovered = LookOf(link).first;
+    SendMessageW(link, WM_LBUTTONDOWN, 0, 0);
+    ReleaseCapture();
+    EXPECT_EQ((std::array{hovered, LookOf(link).first, LookOf(address).first}),
+              (std::array{GetSysColor(COLOR_HOTLIGHT), GetSysColor(COLOR_HIGHLIGHT),
+                          GetSysColor(COLOR_HOTLIGHT)}));
+    win32::pretendHighContrast.reset();
+    EXPECT_EQ(LookOf(address).first, form2::kAddressColour);
 }
 
 } // namespace
