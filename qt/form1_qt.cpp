@@ -4,6 +4,7 @@
 #include "qt/clickable_label.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
+#include "qt/keys_qt.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -72,30 +73,6 @@ protected:
         }
     }
 };
-
-namespace {
-
-KeyStroke StrokeOf(const QKeyEvent& key) {
-    const int code = key.key();
-    const Qt::KeyboardModifiers held = key.modifiers();
-    return {code >= Qt::Key_A && code <= Qt::Key_Z ? static_cast<char16_t>(code)
-            : code == Qt::Key_Backspace            ? kBackspaceKey
-            : code == Qt::Key_Insert               ? kInsertKey
-                                                   : char16_t{0},
-            (held & Qt::ControlModifier) != 0, (held & Qt::ShiftModifier) != 0,
-            (held & Qt::AltModifier) != 0};
-}
-
-QKeySequence SequenceOf(KeyStroke stroke) {
-    const int key = stroke.key == kBackspaceKey ? int{Qt::Key_Backspace}
-                    : stroke.key == kInsertKey  ? int{Qt::Key_Insert}
-                    : stroke.key == kF1Key      ? int{Qt::Key_F1}
-                                                : int{stroke.key};
-    return QKeySequence(key | (stroke.ctrl ? int{Qt::CTRL} : 0) |
-                        (stroke.shift ? int{Qt::SHIFT} : 0) | (stroke.alt ? int{Qt::ALT} : 0));
-}
-
-} // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     BuildControls();

@@ -3,6 +3,7 @@
 #include "qt/accessible_qt.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
+#include "qt/keys_qt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -69,10 +70,7 @@ Form3::Form3(const form3::Choices& choices) : QWidget(nullptr), presenter_(*this
     for (const KeyBinding& binding : kWindowKeys) {
         if (binding.scope == KeyScope::BatchWindow) {
             const KeyStroke stroke = binding.stroke;
-            auto* key = new QShortcut(QKeySequence((stroke.ctrl ? Qt::CTRL : 0) |
-                                                   (stroke.shift ? Qt::SHIFT : 0) | stroke.key),
-                                      this);
-            connect(key, &QShortcut::activated, this,
+            connect(new QShortcut(SequenceOf(stroke), this), &QShortcut::activated, this,
                     [this, stroke] { presenter_.Form_KeyDown(KeyScope::BatchWindow, stroke); });
         }
     }
@@ -155,14 +153,7 @@ void Form3::closeEvent(QCloseEvent* event) {
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Qt::KeyboardModifiers held = key->modifiers();
-        const KeyStroke stroke{key->key() == Qt::Key_Insert ? kInsertKey
-                               : key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z
-                                   ? char16_t(key->key())
-                                   : char16_t{0},
-                               (held & Qt::ControlModifier) != 0, (held & Qt::ShiftModifier) != 0,
-                               (held & Qt::AltModifier) != 0};
+        const KeyStroke stroke = StrokeOf(*static_cast<QKeyEvent*>(event));
         return stroke.key && presenter_.Form_KeyDown(KeyScope::BatchAmounts, stroke);
     }
     return QWidget::eventFilter(watched, event);
