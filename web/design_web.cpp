@@ -1,5 +1,6 @@
 // The windows' design tables, as the page's script builds its controls from them: each control's
 // design name (its element id), kind, place in twips and text, with the windows' sizes and texts.
+#include "ui/accessible_names.h"
 #include "ui/form1_design.h"
 #include "ui/form2_design.h"
 #include "ui/form3_design.h"
@@ -17,22 +18,6 @@ constexpr unsigned char kStatementPicture[] = {
 #include "statement_picture.inc"
 };
 
-// The accessible names of the main window's controls, as the desktop windows give them.
-struct AccessibleName {
-    std::string_view control;
-    int index;
-    std::u16string_view name;
-};
-constexpr AccessibleName kAccessibleNames[] = {
-    {"Text1", -1, u"金额"},
-    {"Combo1", -1, u"币种"},
-    {"Text2", -1, u"英文大写"},
-    {"Command1", 0, u"全部大写"},
-    {"Command1", 1, u"每词首字母大写"},
-    {"Command1", 2, u"全部小写"},
-    {"Label3", -1, u"声明"},
-};
-
 val Place(const TwipsRect& place) {
     val rect = val::object();
     rect.set("left", place.left);
@@ -42,16 +27,25 @@ val Place(const TwipsRect& place) {
     return rect;
 }
 
-// What every window's control carries: its name, index in a control array (else -1), kind, place
-// and text.
+// What a screen reader says of a window's control, as the desktop windows say it.
+void SetAccessible(val& control, std::string_view window, std::string_view name, int index) {
+    if (const AccessibleControl* named = AccessibleControlNamed(window, name, index)) {
+        control.set("accessibleName", Js(named->name));
+        control.set("accessibleDescription", Js(named->description));
+    }
+}
+
+// What every window's control carries: its name, index in a control array (else -1), kind, place,
+// text and accessible name.
 template <typename Control>
-val ControlOf(const Control& design, int index, std::string_view kind) {
+val ControlOf(std::string_view window, const Control& design, int index, std::string_view kind) {
     val control = val::object();
     control.set("name", std::string(design.name));
     control.set("index", index);
     control.set("kind", std::string(kind));
     control.set("place", Place(design.place));
     control.set("text", Js(design.text));
+    SetAccessible(control, window, design.name, index);
     return control;
 }
 
@@ -60,15 +54,11 @@ val Form1Design() {
                                            "AmountBox", "StatusBar",  "CurrencyList"};
     val controls = val::array();
     for (const form1::Control& design : form1::kControls) {
-        val control = ControlOf(design, design.index, kKinds[static_cast<int>(design.kind)]);
+        val control =
+            ControlOf("Form1", design, design.index, kKinds[static_cast<int>(design.kind)]);
         control.set("songFace", design.songFace);
         control.set("underline", design.underline);
         control.set("tabPosition", design.tabPosition);
-        for (const AccessibleName& named : kAccessibleNames) {
-            if (named.control == design.name && named.index == design.index) {
-                control.set("accessibleName", Js(named.name));
-            }
-        }
         controls.call<void>("push", control);
     }
     val design = val::object();
@@ -80,6 +70,9 @@ val Form1Design() {
     design.set("songFacePoints", form1::kSongFacePoints);
     design.set("statusPanelText", Js(form1::StatusPanelText()));
     design.set("statusPanelWidth", form1::kStatusPanelWidth);
+    val statusPanel = val::object();
+    SetAccessible(statusPanel, "Form1", "StatusBar1Panel", -1);
+    design.set("statusPanel", statusPanel);
     design.set("noteMilliseconds", form1::kStatusNoteMilliseconds);
     design.set("backspaceKey", static_cast<int>(kBackspaceKey));
     design.set("insertKey", static_cast<int>(kInsertKey));
@@ -92,8 +85,8 @@ val Form2Design() {
                                            "Button"};
     val controls = val::array();
     for (const form2::Control& design : form2::kControls) {
-        controls.call<void>("push",
-                            ControlOf(design, design.index, kKinds[static_cast<int>(design.kind)]));
+        controls.call<void>(
+            "push", ControlOf("Form2", design, design.index, kKinds[static_cast<int>(design.kind)]));
     }
     val design = val::object();
     design.set("title", Js(form2::kTitle));
@@ -112,7 +105,7 @@ val Form3Design() {
                                            "CheckBox", "Button",       "StatusBar"};
     val controls = val::array();
     for (const form3::Control& design : form3::kControls) {
-        val control = ControlOf(design, -1, kKinds[static_cast<int>(design.kind)]);
+        val control = ControlOf("Form3", design, -1, kKinds[static_cast<int>(design.kind)]);
         control.set("tabPosition", design.tabPosition);
         controls.call<void>("push", control);
     }

@@ -26,6 +26,16 @@ Module.onRuntimeInitialized = () => {
         element.append(...children);
         return element;
     };
+    // What a screen reader says of a control: the name and description the desktop windows give.
+    const describe = (element, { accessibleName, accessibleDescription }) => {
+        if (accessibleName) {
+            element.setAttribute('aria-label', accessibleName);
+        }
+        if (accessibleDescription) {
+            element.setAttribute('aria-description', accessibleDescription);
+        }
+        return element;
+    };
     const placeAt = (element, place) =>
         Object.assign(element.style, {
             left: px(place.left) + 'px', top: px(place.top) + 'px',
@@ -328,8 +338,9 @@ Module.onRuntimeInitialized = () => {
             break;
         case 'StatusBar':
             element = make('div', {},
-                make('span', { id: 'StatusBar1Panel', role: 'link', tabIndex: 0,
+                describe(make('span', { id: 'StatusBar1Panel', role: 'link', tabIndex: 0,
                     style: { width: px(design.statusPanelWidth) + 'px' } }, design.statusPanelText),
+                    design.statusPanel),
                 make('span', { id: 'StatusBar1Note', role: 'status' }));
             break;
         case 'CurrencyList':
@@ -340,9 +351,7 @@ Module.onRuntimeInitialized = () => {
             break;
         }
         element.id = id;
-        if (control.accessibleName) {
-            element.setAttribute('aria-label', control.accessibleName);
-        }
+        describe(element, control);
         if (control.songFace) {
             element.classList.add('song');
         }
@@ -714,6 +723,11 @@ Module.onRuntimeInitialized = () => {
                         control.text)
                     : make('span', {}, control.text);
             element.id = id;
+            if (control.kind === 'Picture') {
+                element.alt = control.accessibleName;
+            } else {
+                describe(element, control);
+            }
             placeAt(element, control.place);
             (control.kind === 'StatementLine' || control.kind === 'Address' ? parts.Frame1 : client)
                 .append(element);
@@ -766,12 +780,11 @@ Module.onRuntimeInitialized = () => {
                 : control.kind === 'Button' ? make('button', { type: 'button' }, control.text)
                 : make('div', { role: 'status' });
             element.id = 'Form3_' + control.name;
+            describe(control.kind === 'CheckBox' ? element.firstChild : element, control);
             parts[control.name] = element;
             client.append(element);
         }
         const { Text1: amounts, Text2: results, Check1, Command1, StatusBar1: status } = parts;
-        amounts.setAttribute('aria-labelledby', 'Form3_Label1');
-        results.setAttribute('aria-labelledby', 'Form3_Label2');
         results.readOnly = true;
         form1.parentNode.append(panel);
         const refit = () => fit(client, px(design3.minClientWidth), 1000, px(design3.clientHeight),

@@ -244,14 +244,19 @@ keys((Keys.CONTROL, "v"))
 check("batch rows", value("Form3_Text2"),
       "SAY US DOLLARS ONE THOUSAND TWO HUNDRED AND THIRTY FOUR & FIFTY CENTS ONLY\n\n无法转换：小数点多于一个")
 check("batch status", element("Form3_StatusBar1").text, "共2行，其中1行无法转换")
+check("batch names", [element(id_).get_attribute("aria-label") for id_ in
+                      ("Form3_Text1", "Form3_Text2")], ["金额列", "英文大写列"])
 
 # Labelled and reached by the keyboard, in the design's tab order; the result in a live region.
 load()
 labels = {id_: element(id_).get_attribute("aria-label") for id_ in
-          ("Text1", "Combo1", "Text2", "Command1_0", "Command1_1", "Command1_2", "Label3")}
+          ("Text1", "Combo1", "Text2", "Command1_0", "Command1_1", "Command1_2", "Label3",
+           "StatusBar1Panel")}
 check("accessible names", labels, {"Text1": "金额", "Combo1": "币种", "Text2": "英文大写",
                                    "Command1_0": "全部大写", "Command1_1": "每词首字母大写",
-                                   "Command1_2": "全部小写", "Label3": "声明"})
+                                   "Command1_2": "全部小写", "Label3": "声明",
+                                   "StatusBar1Panel": "Kestrune软件主页"})
+check("described", element("Label3").get_attribute("aria-description"), "打开使用说明（F1）")
 order = []
 for _ in range(9):
     keys(Keys.TAB)
