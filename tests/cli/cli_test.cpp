@@ -105,8 +105,8 @@ TEST(Cli, Conversions) {
          "",
          "输入： USD5.00\n输出： SAY US DOLLARS FIVE ONLY\n"
          "输入： USD0.50\n输出： SAY US DOLLARS & FIFTY CENTS ONLY\n"},
-        {{"--currency", "gbp", "2.5"},
-         "",
+        {{"--currency", "gbp"}, // its value the last argument, the amounts from standard input
+         "2.5",
          "输入： GBP2.50\n输出： SAY GREAT BRITAIN POUNDS TWO & FIFTY NEW PENCE ONLY\n"},
         {{"--currency", "KWD", "12.5"},
          "",
