@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qev::SelectedCurrency currency = qev::CurrencyAt(data[0] % qev::CurrencyRecords().size());
     qev::WordingForm form;
     for (std::size_t k = 0; k < qev::kEnglishChoiceCount; ++k) {
-        form.values[k] = static_cast<std::uint8_t>(data[1 + k] % qev::ValueCount(qev::FormChoice(k)));
+        form.values[k] =
+            static_cast<std::uint8_t>(data[1 + k] % qev::ValueCount(qev::FormChoice(k)));
     }
     const auto style = static_cast<qev::CaseStyle>(data[kHead - 1] % 3);
     const std::u16string amount = qev::fuzz::AmountCharacters(data + kHead, size - kHead);

@@ -85,8 +85,8 @@ val Form2Design() {
                                            "Button"};
     val controls = val::array();
     for (const form2::Control& design : form2::kControls) {
-        controls.call<void>(
-            "push", ControlOf("Form2", design, design.index, kKinds[static_cast<int>(design.kind)]));
+        controls.call<void>("push", ControlOf("Form2", design, design.index,
+                                              kKinds[static_cast<int>(design.kind)]));
     }
     val design = val::object();
     design.set("title", Js(form2::kTitle));

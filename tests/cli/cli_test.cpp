@@ -514,8 +514,8 @@ TEST(Cli, VersionBlocks) {
             std::filesystem::path(std::u8string(row.path.begin(), row.path.end())).wstring();
         std::vector<char> block(GetFileVersionInfoSizeW(path.c_str(), nullptr));
         ASSERT_FALSE(block.empty());
-        ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(block.size()),
-                                        block.data()));
+        ASSERT_TRUE(
+            GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
         const auto value = [&](const std::wstring& entry) {
             void* text = nullptr;
             UINT length = 0;
@@ -528,11 +528,10 @@ TEST(Cli, VersionBlocks) {
         UINT length = 0;
         ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", &fixed, &length));
         const auto& numbers = *static_cast<const VS_FIXEDFILEINFO*>(fixed);
-        const std::string inNumbers =
-            std::to_string(HIWORD(numbers.dwFileVersionMS)) + '.' +
-            std::to_string(LOWORD(numbers.dwFileVersionMS)) + '.' +
-            std::to_string(HIWORD(numbers.dwFileVersionLS)) + '.' +
-            std::to_string(LOWORD(numbers.dwFileVersionLS));
+        const std::string inNumbers = std::to_string(HIWORD(numbers.dwFileVersionMS)) + '.' +
+                                      std::to_string(LOWORD(numbers.dwFileVersionMS)) + '.' +
+                                      std::to_string(HIWORD(numbers.dwFileVersionLS)) + '.' +
+                                      std::to_string(LOWORD(numbers.dwFileVersionLS));
         EXPECT_EQ(version, "qev-words " + inNumbers + "\n");
         const std::wstring inWords(inNumbers.begin(), inNumbers.end());
         EXPECT_EQ(value(L"FileVersion"), inWords);
