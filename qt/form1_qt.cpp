@@ -97,7 +97,7 @@ void Form1::BuildControls() {
 
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::array<QWidget*, form1::kControls.size()> made{};
     for (const form1::Control& design : form1::kControls) {
         QWidget* control = nullptr;
         switch (design.kind) {
@@ -181,9 +181,7 @@ void Form1::BuildControls() {
             font.setUnderline(design.underline);
             control->setFont(font);
         }
-        if (control->focusPolicy() != Qt::NoFocus) {
-            tabOrder.emplace_back(design.tabPosition, control);
-        }
+        made[static_cast<std::size_t>(&design - form1::kControls.data())] = control;
     }
     // The parts that are controls of their own in Qt: the list's field, the status bar's panel.
     MakeAccessible(Combo1->lineEdit(), "Form1", "Combo1");
@@ -192,10 +190,7 @@ void Form1::BuildControls() {
     Label3->setMouseTracking(true);
     SetLinkLook(kLinkAtRest);
 
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    }
+    SetTabOrder(form1::kControls, made);
     resize(TwipsToPixels(form1::kClientWidth), TwipsToPixels(form1::kClientHeight));
 }
 

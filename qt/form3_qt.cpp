@@ -89,7 +89,7 @@ void Form3::BuildControls() {
     setFont(SongFont(9));
     resize(TwipsToPixels(form3::kClientWidth), TwipsToPixels(form3::kClientHeight));
     setMinimumSize(TwipsToPixels(form3::kMinClientWidth), TwipsToPixels(form3::kMinClientHeight));
-    std::vector<std::pair<int, QWidget*>> tabOrder;
+    std::array<QWidget*, form3::kControls.size()> made{};
     for (const form3::Control& design : form3::kControls) {
         QWidget* control = nullptr;
         switch (design.kind) {
@@ -122,17 +122,12 @@ void Form3::BuildControls() {
         control->setObjectName(QString::fromLatin1(design.name.data(), design.name.size()));
         MakeAccessible(control, "Form3", design.name);
         control->setGeometry(PixelRect(design.place));
-        if (design.tabPosition >= 0) {
-            tabOrder.emplace_back(design.tabPosition, control);
-        }
+        made[static_cast<std::size_t>(&design - form3::kControls.data())] = control;
     }
     // The result column is the presenter's to write; the clerk reads, selects and copies it.
     Text2->setReadOnly(true);
     Text2->setUndoRedoEnabled(false);
-    std::sort(tabOrder.begin(), tabOrder.end());
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    }
+    SetTabOrder(form3::kControls, made);
 }
 
 void Form3::resizeEvent(QResizeEvent* event) {

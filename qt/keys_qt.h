@@ -1,10 +1,13 @@
-// The window-key table's strokes as Qt gives and takes them.
+// The keyboard as the tables give it and Qt takes it: the window-key table's strokes, and the
+// designs' tab order.
 #pragma once
 
+#include "ui/tab_order.h"
 #include "ui/window_keys.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QWidget>
 
 namespace qev {
 
@@ -28,6 +31,21 @@ inline QKeySequence SequenceOf(KeyStroke stroke) {
                                                 : int{stroke.key};
     return QKeySequence(key | (stroke.ctrl ? int{Qt::CTRL} : 0) |
                         (stroke.shift ? int{Qt::SHIFT} : 0) | (stroke.alt ? int{Qt::ALT} : 0));
+}
+
+// Tab through a window's controls, made in its design table's places, in the table's tab order,
+// past those that take no focus.
+template <typename Control, std::size_t N>
+void SetTabOrder(const std::array<Control, N>& design, const std::array<QWidget*, N>& made) {
+    QWidget* previous = nullptr;
+    for (const std::size_t place : TabOrder(design)) {
+        if (made[place]->focusPolicy() != Qt::NoFocus) {
+            if (previous) {
+                QWidget::setTabOrder(previous, made[place]);
+            }
+            previous = made[place];
+        }
+    }
 }
 
 } // namespace qev

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cmath>
+#include <vector>
 
 namespace qev::win32 {
 
@@ -12,6 +13,24 @@ namespace {
 
 // Forms whose window is open: the program ends when the last one closes, whichever it is.
 int openForms = 0;
+
+// The window's keys are commands below the controls' ids, beside IDOK and IDCANCEL: the first of
+// kWindowKeys is this one.
+constexpr WORD kFirstKeyCommand = 50;
+
+// The virtual key of a stroke's key, and the key of a virtual key; 0 for none of the table's.
+WORD VirtualKey(char16_t key) {
+    return key == kBackspaceKey ? VK_BACK
+           : key == kInsertKey  ? VK_INSERT
+           : key == kF1Key      ? VK_F1
+                                : key;
+}
+char16_t KeyOf(WPARAM virtualKey) {
+    return virtualKey >= 'A' && virtualKey <= 'Z' ? static_cast<char16_t>(virtualKey)
+           : virtualKey == VK_BACK                ? kBackspaceKey
+           : virtualKey == VK_INSERT              ? kInsertKey
+                                                  : 0;
+}
 
 } // namespace
 
@@ -45,11 +64,17 @@ std::optional<std::u16string> ClipboardText(HWND owner) {
     return text;
 }
 
-bool SetClipboardText(HWND owner, std::u16string_view text) {
+std::u16string WithWindowsBreaks(std::u16string_view text) {
     std::u16string windows;
+    windows.reserve(text.size() + text.size() / 16);
     for (const char16_t c : text) {
         windows.append(c == u'\n' ? u"\r\n" : std::u16string(1, c));
     }
+    return windows;
+}
+
+bool SetClipboardText(HWND owner, std::u16string_view text) {
+    const std::u16string windows = WithWindowsBreaks(text);
     const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (windows.size() + 1) * sizeof(char16_t));
     if (auto* units = memory ? static_cast<char16_t*>(GlobalLock(memory)) : nullptr) {
         units[windows.copy(units, windows.size())] = u'\0';
@@ -112,6 +137,43 @@ void Dispatch(MSG& message) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+void Form::BindWindowKeys(KeyScope scope) {
+    std::vector<ACCEL> keys;
+    for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
+        const KeyStroke stroke = kWindowKeys[i].stroke;
+        if (kWindowKeys[i].scope == scope) {
+            keys.push_back(
+                {static_cast<BYTE>(FVIRTKEY | (stroke.ctrl ? FCONTROL : 0) |
+                                   (stroke.shift ? FSHIFT : 0) | (stroke.alt ? FALT : 0)),
+                 VirtualKey(stroke.key), static_cast<WORD>(kFirstKeyCommand + i)});
+        }
+    }
+    keys_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
+
+std::optional<KeyStroke> Form::WindowKeyOf(WPARAM command) {
+    const std::size_t key = LOWORD(command) - kFirstKeyCommand;
+    return HIWORD(command) == 1 && key < kWindowKeys.size() ? std::optional(kWindowKeys[key].stroke)
+                                                            : std::nullopt;
+}
+
+bool Form::OfferBoxKey(HWND box, UINT message, WPARAM key, LPARAM flags,
+                       const std::function<bool(KeyStroke)>& take) {
+    if (message != WM_KEYDOWN && message != WM_SYSKEYDOWN) {
+        return false;
+    }
+    const bool alt = message == WM_SYSKEYDOWN && (flags & (1 << 29)) != 0;
+    const KeyStroke stroke{KeyOf(key), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, alt};
+    if (!stroke.key || !take(stroke)) {
+        return false;
+    }
+    // Ctrl+Z's or Alt+Backspace's character is already queued.
+    MSG character;
+    PeekMessageW(&character, box, WM_CHAR, WM_CHAR, PM_REMOVE) ||
+        PeekMessageW(&character, box, WM_SYSCHAR, WM_SYSCHAR, PM_REMOVE);
+    return true;
 }
 
 HACCEL Form::KeysOf(HWND window) {

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "ui/twips.h"
+#include "ui/window_keys.h"
 
 #include <windows.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +32,8 @@ constexpr int PixelsAtLeast(int twips, UINT dpi) {
 }
 
 std::wstring Wide(std::u16string_view text);
+// A text with Windows' line breaks for its line feeds.
+std::u16string WithWindowsBreaks(std::u16string_view text);
 std::u16string TextOf(HWND window);
 void SetText(HWND window, std::u16string_view text);
 
@@ -88,6 +92,14 @@ protected:
                        DWORD exStyle, std::u16string_view text);
     // Sizes the window so that its client area has this size in twips at the window's DPI.
     void SizeClientArea(int widthTwips, int heightTwips);
+    // Makes the window-key table's keys of `scope` this window's keys: each comes as WM_COMMAND,
+    // which WindowKeyOf reads back into its stroke.
+    void BindWindowKeys(KeyScope scope);
+    static std::optional<KeyStroke> WindowKeyOf(WPARAM command);
+    // A key down in a box, offered to `take`: true when taken, and then the character the
+    // keyboard has already made of the key is dropped, so that the box does not act on it too.
+    static bool OfferBoxKey(HWND box, UINT message, WPARAM key, LPARAM flags,
+                            const std::function<bool(KeyStroke)>& take);
 
     // The window's own messages, and those of its controls; by default the system's handling.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

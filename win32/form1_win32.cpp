@@ -1,5 +1,6 @@
 #include "win32/form1_win32.h"
 
+#include "ui/tab_order.h"
 #include "win32/accessible_win32.h"
 
 #include <commctrl.h>
@@ -16,9 +17,6 @@ using win32::TextOf;
 namespace {
 
 constexpr UINT_PTR kStatusNoteTimer = 1;
-// The window's keys are commands below the controls' ids, beside IDOK and IDCANCEL: the first of
-// kWindowKeys is this one.
-constexpr WORD kFirstKeyCommand = 50;
 
 // A menu of the presenter's entries, with its submenus. A menu entry's id is where its action
 // stands in `actions`, plus one: the one place integer ids meet the presenter's actions.
@@ -45,20 +43,6 @@ HMENU MenuOf(const std::vector<form1::MenuItem>& items, std::vector<form1::MenuA
     return menu;
 }
 
-// The virtual key of a stroke's key, and the key of a virtual key; 0 for none of the window's.
-WORD VirtualKey(char16_t key) {
-    return key == kBackspaceKey ? VK_BACK
-           : key == kInsertKey  ? VK_INSERT
-           : key == kF1Key      ? VK_F1
-                                : key;
-}
-char16_t KeyOf(WPARAM virtualKey) {
-    return virtualKey >= 'A' && virtualKey <= 'Z' ? static_cast<char16_t>(virtualKey)
-           : virtualKey == VK_BACK                ? kBackspaceKey
-           : virtualKey == VK_INSERT              ? kInsertKey
-                                                  : 0;
-}
-
 // How far the currency list drops below its field.
 constexpr int kDroppedListTwips = 3600;
 constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -81,17 +65,7 @@ HWND Form1::Create() {
                                    form1::kTitle)) {
         return nullptr;
     }
-    std::vector<ACCEL> keys;
-    for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
-        const KeyStroke stroke = kWindowKeys[i].stroke;
-        if (kWindowKeys[i].scope == KeyScope::Window) {
-            keys.push_back(
-                {static_cast<BYTE>(FVIRTKEY | (stroke.ctrl ? FCONTROL : 0) |
-                                   (stroke.shift ? FSHIFT : 0) | (stroke.alt ? FALT : 0)),
-                 VirtualKey(stroke.key), static_cast<WORD>(kFirstKeyCommand + i)});
-        }
-    }
-    form->keys_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+    form->BindWindowKeys(KeyScope::Window);
     form->BuildControls();
     form->PlaceControls();
     form->presenter_.Form_Load();
@@ -101,15 +75,8 @@ HWND Form1::Create() {
 }
 
 void Form1::BuildControls() {
-    // Tab visits the controls in the order they are made: in their tab positions' order.
-    std::array<std::size_t, form1::kControls.size()> places;
-    for (std::size_t place = 0; place < places.size(); ++place) {
-        places[place] = place;
-    }
-    std::sort(places.begin(), places.end(), [](std::size_t a, std::size_t b) {
-        return form1::kControls[a].tabPosition < form1::kControls[b].tabPosition;
-    });
-    for (const std::size_t place : places) {
+    // Tab visits the controls in the order they are made.
+    for (const std::size_t place : TabOrder(form1::kControls)) {
         const form1::Control& design = form1::kControls[place];
         const auto make = [&](HWND parent, const form1::Control& control, const wchar_t* className,
                               DWORD style, DWORD exStyle = 0) {
@@ -229,9 +196,8 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
         const auto button = std::find(Command1.begin(), Command1.end(), from);
-        const std::size_t key = LOWORD(wParam) - kFirstKeyCommand;
-        if (code == 1 && key < kWindowKeys.size()) { // anywhere in the window
-            presenter_.Form_KeyDown(KeyScope::Window, kWindowKeys[key].stroke);
+        if (const std::optional<KeyStroke> key = WindowKeyOf(wParam)) { // anywhere in the window
+            presenter_.Form_KeyDown(KeyScope::Window, *key);
         } else if (from == Text1 && code == EN_CHANGE) {
             presenter_.Text1_Change();
         } else if (from == Combo1 && code == CBN_SETFOCUS) {
@@ -325,7 +291,9 @@ LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM 
     if (control == Text1) {
         // The box's history and pastes are the presenter's: its keys, and WM_UNDO and WM_PASTE
         // from elsewhere.
-        if (AmountBoxKey(control, message, wParam, lParam)) {
+        if (OfferBoxKey(control, message, wParam, lParam, [this](KeyStroke stroke) {
+                return presenter_.Form_KeyDown(KeyScope::AmountBox, stroke);
+            })) {
             return 0;
         }
         if (message == WM_UNDO || message == EM_UNDO || message == WM_PASTE) {
@@ -386,23 +354,6 @@ LRESULT Form1::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM 
         }
     }
     return Form::ControlMessage(control, message, wParam, lParam);
-}
-
-bool Form1::AmountBoxKey(HWND box, UINT message, WPARAM key, LPARAM flags) {
-    if (message != WM_KEYDOWN && message != WM_SYSKEYDOWN) {
-        return false;
-    }
-    const bool alt = message == WM_SYSKEYDOWN && (flags & (1 << 29)) != 0;
-    const KeyStroke stroke{KeyOf(key), GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0, alt};
-    if (!stroke.key || !presenter_.Form_KeyDown(KeyScope::AmountBox, stroke)) {
-        return false;
-    }
-    // The character the keyboard made of the key (Ctrl+Z's, Alt+Backspace's) is already queued:
-    // the box would act on it too.
-    MSG character;
-    PeekMessageW(&character, box, WM_CHAR, WM_CHAR, PM_REMOVE) ||
-        PeekMessageW(&character, box, WM_SYSCHAR, WM_SYSCHAR, PM_REMOVE);
-    return true;
 }
 
 // The presenter's view on the controls.

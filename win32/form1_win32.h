@@ -25,9 +25,6 @@ private:
     void PlaceControls() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Takes a key down in the amount box that is one of the window's keys, with the character
-    // the keyboard has already made of it: true when taken.
-    bool AmountBoxKey(HWND box, UINT message, WPARAM key, LPARAM flags);
     void ShowMenu(form1::Box box, POINT at);
     HWND BoxOf(form1::Box box) const { return box == form1::Box::Amount ? Text1 : Text2; }
     // The currency list's field, an edit control of its own.

@@ -1,31 +1,19 @@
 #include "win32/form3_win32.h"
 
+#include "ui/tab_order.h"
 #include "win32/accessible_win32.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 namespace qev {
 
 namespace {
 
-// The batch window's keys are commands below the controls' ids, as the main window's are.
-constexpr WORD kFirstKeyCommand = 50;
 // A column scrolled: sent on to the window once the scroll is done, since an edit control tells
 // of a scroll before it scrolls. The column is the message's lParam.
 constexpr UINT kColumnScrolled = WM_APP + 1;
-
-std::u16string WithWindowsBreaks(std::u16string_view text) {
-    std::u16string windows;
-    windows.reserve(text.size() + text.size() / 16);
-    for (const char16_t c : text) {
-        windows.append(c == u'\n' ? u"\r\n" : std::u16string(1, c));
-    }
-    return windows;
-}
 
 } // namespace
 
@@ -38,16 +26,7 @@ HWND Form3::Open(const form3::Choices& choices) {
                                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, form3::kTitle)) {
             return nullptr;
         }
-        std::vector<ACCEL> keys;
-        for (std::size_t i = 0; i < kWindowKeys.size(); ++i) {
-            const KeyStroke stroke = kWindowKeys[i].stroke;
-            if (kWindowKeys[i].scope == KeyScope::BatchWindow) {
-                keys.push_back({static_cast<BYTE>(FVIRTKEY | (stroke.ctrl ? FCONTROL : 0) |
-                                                  (stroke.shift ? FSHIFT : 0)),
-                                stroke.key, static_cast<WORD>(kFirstKeyCommand + i)});
-            }
-        }
-        form->keys_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+        form->BindWindowKeys(KeyScope::BatchWindow);
         form->BuildControls();
         form->PlaceControls();
         form->SizeClientArea(form3::kClientWidth, form3::kClientHeight);
@@ -69,20 +48,8 @@ Form3::~Form3() {
 }
 
 void Form3::BuildControls() {
-    // Tab visits the controls in the order they are made: those that take the focus in their tab
-    // positions' order, then the others.
-    std::array<std::size_t, form3::kControls.size()> places;
-    for (std::size_t place = 0; place < places.size(); ++place) {
-        places[place] = place;
-    }
-    std::stable_sort(places.begin(), places.end(), [](std::size_t a, std::size_t b) {
-        const auto order = [](std::size_t place) {
-            const int tab = form3::kControls[place].tabPosition;
-            return tab < 0 ? 1000 : tab;
-        };
-        return order(a) < order(b);
-    });
-    for (const std::size_t place : places) {
+    // Tab visits the controls in the order they are made.
+    for (const std::size_t place : TabOrder(form3::kControls)) {
         const form3::Control& design = form3::kControls[place];
         const auto make = [&](const wchar_t* className, DWORD style, DWORD exStyle = 0) {
             const HWND made = CreateControl(hwnd_, place, className, style, exStyle, design.text);
@@ -141,9 +108,8 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
         const auto from = reinterpret_cast<HWND>(lParam);
         const UINT code = HIWORD(wParam);
-        const std::size_t key = LOWORD(wParam) - kFirstKeyCommand;
-        if (code == 1 && key < kWindowKeys.size()) {
-            presenter_.Form_KeyDown(KeyScope::BatchWindow, kWindowKeys[key].stroke);
+        if (const std::optional<KeyStroke> key = WindowKeyOf(wParam)) {
+            presenter_.Form_KeyDown(KeyScope::BatchWindow, *key);
         } else if (from == Text1 && code == EN_CHANGE) {
             presenter_.Text1_Change();
         } else if ((from == Text1 || from == Text2) && code == EN_VSCROLL) {
@@ -182,19 +148,10 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Form3::ControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (control == Text1 && (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)) {
-        const KeyStroke stroke{wParam >= 'A' && wParam <= 'Z' ? static_cast<char16_t>(wParam)
-                               : wParam == VK_INSERT          ? kInsertKey
-                                                              : char16_t{0},
-                               GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_SHIFT) < 0,
-                               message == WM_SYSKEYDOWN};
-        if (stroke.key && presenter_.Form_KeyDown(KeyScope::BatchAmounts, stroke)) {
-            // The character the keyboard made of the key is already queued: the column would
-            // act on it too.
-            MSG character;
-            PeekMessageW(&character, control, WM_CHAR, WM_CHAR, PM_REMOVE);
-            return 0;
-        }
+    if (control == Text1 && OfferBoxKey(control, message, wParam, lParam, [this](KeyStroke stroke) {
+            return presenter_.Form_KeyDown(KeyScope::BatchAmounts, stroke);
+        })) {
+        return 0;
     }
     // A paste from the column's own menu is judged as one by the keys is.
     if (control == Text1 && message == WM_PASTE && !pasteLetIn_) {
@@ -228,7 +185,7 @@ void Form3::ReplaceResults(std::size_t first, std::size_t count, std::u16string_
     const LRESULT end = last + SendMessageW(Text2, EM_LINELENGTH, static_cast<WPARAM>(last), 0);
     SendMessageW(Text2, EM_SETSEL, static_cast<WPARAM>(start), end);
     SendMessageW(Text2, EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(win32::Wide(WithWindowsBreaks(rows)).c_str()));
+                 reinterpret_cast<LPARAM>(win32::Wide(win32::WithWindowsBreaks(rows)).c_str()));
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Text2, OBJID_CLIENT, CHILDID_SELF);
 }
 

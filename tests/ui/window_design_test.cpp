@@ -1,9 +1,10 @@
 // The windows' designs, toolkit-free: the main window's resize rule against the design's places,
-// and every control's name for a screen reader.
+// the order Tab visits the controls in, and every control's name for a screen reader.
 #include "ui/accessible_names.h"
 #include "ui/form1_design.h"
 #include "ui/form2_design.h"
 #include "ui/form3_design.h"
+#include "ui/tab_order.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,31 @@ TEST(WindowDesign, NoControlCoversAnother) {
 }
 
 // Every control of every window's design has a name a screen reader can say, and the table holds
+// Tab goes as the designs' tab positions say, the batch window's captions and status bar, which
+// take no focus, after the rest.
+TEST(WindowDesign, TabOrder) {
+    const auto names = [](const auto& controls) {
+        std::vector<std::string> named;
+        for (const std::size_t place : TabOrder(controls)) {
+            const auto& control = controls[place];
+            named.emplace_back(control.name);
+            if constexpr (requires { control.index; }) {
+                if (control.index >= 0) {
+                    named.back() += "_" + std::to_string(control.index);
+                }
+            }
+        }
+        return named;
+    };
+    EXPECT_EQ(
+        names(form1::kControls),
+        (std::vector<std::string>{"Label1", "Label2", "Combo1", "StatusBar1", "Text1", "Text2",
+                                  "Command1_0", "Command1_1", "Command1_2", "Picture1", "Label3"}));
+    EXPECT_EQ(names(form3::kControls),
+              (std::vector<std::string>{"Text1", "Text2", "Check1", "Command1", "Label1", "Label2",
+                                        "StatusBar1"}));
+}
+
 // no control beyond them but the main window's status-bar panel.
 TEST(AccessibleNames, EveryControlOfEveryWindowNamed) {
     std::vector<std::tuple<std::string_view, std::string_view, int>> controls = {
