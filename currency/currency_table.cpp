@@ -1,5 +1,6 @@
 #include "currency/currency_table.h"
 
+#include "engine/amount_input.h"
 #include "engine/case_styles.h"
 
 #include <algorithm>
@@ -265,9 +266,7 @@ std::optional<std::size_t> FindListEntry(std::u16string_view typed) {
     // What an input method gives for a letter, full width ("ＥＵＲ"), is taken as that letter.
     std::u16string text;
     for (const char16_t c : typed) {
-        text += c >= u'！' && c <= u'～' ? static_cast<char16_t>(c - u'！' + u'!')
-                : c == u'\u3000'         ? u' '
-                                         : c;
+        text += HalfWidth(c);
     }
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string::npos) {

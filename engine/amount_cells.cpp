@@ -17,14 +17,6 @@ bool IsLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// What an input method gives, full width, taken as the character it stands for: "１" for "1",
-// "ＵＳＤ" for "USD", "。" for ".".
-char16_t HalfWidth(char16_t c) {
-    return c >= u'！' && c <= u'～' ? static_cast<char16_t>(c - u'！' + u'!')
-           : c == u'。'             ? u'.'
-                                    : c;
-}
-
 constexpr std::u16string_view kSymbols = u"$¥€£￥￡";
 constexpr std::u16string_view kSigns = u"-+()−";
 

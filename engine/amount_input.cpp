@@ -4,18 +4,6 @@
 
 namespace qev {
 
-namespace {
-
-// The amount character a full-width or ideographic one stands for, or 0 for none.
-char16_t HalfWidth(char16_t c) {
-    if (c >= u'０' && c <= u'９') {
-        return static_cast<char16_t>(c - u'０' + u'0');
-    }
-    return c == u'．' || c == u'。' ? u'.' : c == u'，' ? u',' : u'\0';
-}
-
-} // namespace
-
 CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
     CleanedAmount cleaned;
     cleaned.text.reserve(text.size() + 1);
@@ -24,8 +12,8 @@ CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret) {
         if (i <= caret) { // a caret inside a surrogate pair stands before it
             cleaned.caret = cleaned.text.size();
         }
-        if (IsAmountCharacter(text[i]) || HalfWidth(text[i])) {
-            cleaned.text.push_back(IsAmountCharacter(text[i]) ? text[i] : HalfWidth(text[i]));
+        if (const char16_t half = HalfWidth(text[i]); IsAmountCharacter(half)) {
+            cleaned.text.push_back(half);
             continue;
         }
         // A surrogate pair is one character.

@@ -22,6 +22,17 @@ constexpr bool IsAmountCharacter(char32_t c) {
     return IsDigit(c) || c == U',' || c == U'.';
 }
 
+// What a Chinese input method types, as the character it stands for: a full-width form ("１",
+// "Ｕ", "．") as its ASCII character, the ideographic full stop "。" as a point (so "1234。56"
+// stays 1,234.56 rather than becoming 123,456) and the ideographic space as a space; any other
+// character as it is.
+constexpr char16_t HalfWidth(char16_t c) {
+    return c >= u'！' && c <= u'～' ? static_cast<char16_t>(c - u'！' + u'!')
+           : c == u'。'             ? u'.'
+           : c == u'\u3000'         ? u' '
+                                    : c;
+}
+
 struct CleanedAmount {
     std::u16string text;
     std::size_t caret = 0; // 0-based, between characters
@@ -35,9 +46,8 @@ inline constexpr std::size_t kRemovedShown = 8;
 
 // Keeps only amount characters, in the order typed, and puts "0" before a leading "." (so a
 // pasted ".5" stays half a unit rather than becoming 5). What a Chinese input method gives for a
-// digit or a point is taken as that digit or point: the full-width digits, "．", "，" and the
-// ideographic full stop "。" (so "1234。56" stays 1,234.56 rather than becoming 123,456). The
-// caret keeps its place among the characters that stay, and stands after such a "0".
+// digit or a point is taken as that digit or point (HalfWidth). The caret keeps its place among
+// the characters that stay, and stands after such a "0".
 CleanedAmount CleanAmountInput(std::u16string_view text, std::size_t caret);
 
 } // namespace qev
