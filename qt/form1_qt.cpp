@@ -2,6 +2,7 @@
 
 #include "qt/accessible_qt.h"
 #include "qt/clickable_label.h"
+#include "qt/clipboard_qt.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
 #include "qt/keys_qt.h"
@@ -10,7 +11,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QImageReader>
 #include <QKeyEvent>
@@ -484,16 +484,11 @@ void Form1::ShowStatusNote(std::u16string_view note) {
 }
 
 std::optional<std::u16string> Form1::ClipboardText() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText() ? std::optional(data->text().toStdU16String()) : std::nullopt;
+    return qev::ClipboardText();
 }
 
 bool Form1::SetClipboardText(std::u16string_view text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(Q(text));
-    if (clipboard->supportsSelection()) {
-        clipboard->setText(Q(text), QClipboard::Selection); // as terminals paste it
-    }
+    qev::SetClipboardText(text);
     return true;
 }
 

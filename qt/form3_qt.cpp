@@ -1,13 +1,13 @@
 #include "qt/form3_qt.h"
 
 #include "qt/accessible_qt.h"
+#include "qt/clipboard_qt.h"
 #include "qt/fonts.h"
 #include "qt/geometry.h"
 #include "qt/keys_qt.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -200,12 +200,11 @@ void Form3::Beep() {
 }
 
 std::optional<std::u16string> Form3::ClipboardText() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText() ? std::optional(data->text().toStdU16String()) : std::nullopt;
+    return qev::ClipboardText();
 }
 
 bool Form3::SetClipboardText(std::u16string_view rows) {
-    QGuiApplication::clipboard()->setText(Q(rows));
+    qev::SetClipboardText(rows);
     return true;
 }
 
